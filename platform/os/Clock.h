@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+
+namespace tamberlo::os {
+
+// The local wall-clock date and time, as the desktop reports it.
+struct LocalDateTime {
+    int year = 1801;
+    int month = 1;  // 1..12
+    int day = 1;    // 1..31
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+    int millisecond = 0;
+};
+
+// The clock the runtime reads: the local wall clock, and a steady count of hundredths of a
+// second for timers. Tests and the drive tool replace it with one they move by hand.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual LocalDateTime localTime() = 0;
+    // Hundredths of a second from an arbitrary start; never goes back.
+    virtual std::int64_t steadyHundredths() = 0;
+};
+
+// The process's clock: the system clock unless replaced.
+Clock& clock();
+// Replaces the process's clock (nullptr restores the system clock). The caller keeps
+// ownership and keeps it alive while it is installed.
+void setClock(Clock* replacement);
+
+} // namespace tamberlo::os

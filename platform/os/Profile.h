@@ -1,0 +1,37 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The private-profile functions: named values in the sections of INI files, kept by the
+// project's own reader and writer. Section and key names match without regard to case, the
+// first match wins, and a write changes nothing but the line it targets.
+//
+// `file` names the INI file: empty = the system profile (win.ini in the system directory);
+// a bare file name = that file in the system directory; anything else = the path as given.
+
+namespace tamberlo::os {
+
+// The value of `key` in `section`, or nothing when the file, section or key is missing.
+std::optional<std::string> readProfileValue(std::string_view section, std::string_view key,
+                                            std::string_view file);
+
+std::string getPrivateProfileString(std::string_view section, std::string_view key,
+                                    std::string_view defaultValue, std::string_view file);
+// The value's leading decimal digits as a number; `defaultValue` when the key is missing.
+int getPrivateProfileInt(std::string_view section, std::string_view key, int defaultValue,
+                         std::string_view file);
+// Creates the file, section and key as needed. Returns false when the file could not be
+// written; the old file is then untouched.
+bool writePrivateProfileString(std::string_view section, std::string_view key,
+                               std::string_view value, std::string_view file);
+bool deletePrivateProfileKey(std::string_view section, std::string_view key,
+                             std::string_view file);
+
+// The same on the system profile (win.ini).
+std::string getProfileString(std::string_view section, std::string_view key,
+                             std::string_view defaultValue);
+int getProfileInt(std::string_view section, std::string_view key, int defaultValue);
+
+} // namespace tamberlo::os
