@@ -1,6 +1,9 @@
 #include "runtime/decimal/DecimalConversion.h"
 
+#include "runtime/decimal/DecimalDigits.h"
+
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 
@@ -14,11 +17,14 @@ WorkingDecimal fromMagnitude(std::uint32_t magnitude, std::int8_t sign) {
     WorkingDecimal value;
     if (magnitude == 0)
         return value;
-    int entry = units;
-    for (; magnitude != 0; magnitude /= 10)
-        value.digits[entry++] = static_cast<std::uint8_t>(magnitude % 10);
+    // At most ten digits: eight from entry 32, the rest from entry 40.
+    const std::uint64_t lower = digits::wordOf(magnitude % digits::limbBase);
+    const std::uint64_t upper = digits::wordOf(magnitude / digits::limbBase);
+    digits::storeWord(value.digits.data() + units, lower);
+    digits::storeWord(value.digits.data() + units + 8, upper);
     value.sign = sign;
-    value.high = static_cast<std::uint8_t>(entry - 1);
+    value.high = static_cast<std::uint8_t>(upper ? units + 15 - std::countl_zero(upper) / 8
+                                                 : units + 7 - std::countl_zero(lower) / 8);
     return value;
 }
 

@@ -1,7 +1,10 @@
 #include "runtime/decimal/DecimalArithmetic.h"
+#include "runtime/decimal/DecimalDigits.h"
+#include "runtime/decimal/DecimalDigitwise.h"
 #include "runtime/decimal/DecimalMultiples.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tamberlo {
 
@@ -28,9 +31,19 @@ WorkingDecimal divideByPowerOfTen(const WorkingDecimal& dividend, int power, std
         return WorkingDecimal{};
     WorkingDecimal quotient;
     const int low = std::max(dividend.low - power, 0);
-    for (int entry = low; entry <= dividend.high - power; ++entry)
-        quotient.digits[entry] = dividend.digits[entry + power];
-    return finished(quotient, low, dividend.high - power, sign);
+    const int high = dividend.high - power;
+    std::memcpy(quotient.digits.data() + low, dividend.digits.data() + low + power,
+                static_cast<std::size_t>(high - low + 1));
+    if (low == dividend.low - power) { // nothing dropped: still normalised
+        quotient.sign = sign;
+        quotient.low = static_cast<std::uint8_t>(low);
+        quotient.high = static_cast<std::uint8_t>(high);
+        quotient.powerMark = dividend.powerMark == WorkingDecimal::generalValue
+                                 ? WorkingDecimal::generalValue
+                                 : static_cast<std::uint8_t>(high - units);
+        return quotient;
+    }
+    return finished(quotient, low, high, sign);
 }
 
 // Short division by the divisor's one significant digit, rounded half up at 10^-32.
@@ -204,9 +217,88 @@ void divideByTen(WorkingDecimal& value) {
     normalise(value);
 }
 
-} // namespace
+// Whether the dividend times the normalising factor gains a digit, which moves the first
+// quotient digit one place up.
+bool gainsDigit(const WorkingDecimal& dividend, int factor) {
+    const int top = dividend.digits[dividend.high];
+    switch (factor) {
+    case 5:
+        return top >= 2;
+    case 2:
+        return top >= 5;
+    case 3: // at least 3.333... times the leading place
+        for (int entry = dividend.high; entry >= dividend.low; --entry)
+            if (dividend.digits[entry] != 3)
+                return dividend.digits[entry] > 3;
+        return false;
+    default:
+        return false;
+    }
+}
 
-WorkingDecimal divideDecimal(WorkingDecimal dividend, WorkingDecimal divisor) {
+// The quotient by a divisor of at most 19 significant digits, in binary: the dividend's
+// digits, followed by zeros, are divided 16 at a time by the divisor's digits taken as one
+// integer. This gives the same digits as short and long division: the exact quotient,
+// developed down to 10^-32 and, when `rounded`, rounded there half up by the next digit. The
+// caller has checked that the quotient lies below 10^31 (10^(first + 1)).
+WorkingDecimal divideByInteger(const WorkingDecimal& dividend, const WorkingDecimal& divisor,
+                               int first, bool rounded, std::int8_t sign) {
+    constexpr std::uint64_t chunkBase = 10'000'000'000'000'000; // 16 digits
+    const std::uint64_t integerDivisor =
+        digits::coefficient(divisor, divisor.low, divisor.high - divisor.low + 1);
+    const int extra = rounded ? 1 : 0;
+    // The numerator is the dividend's digits followed by `zeros` zeros (or with -zeros of them
+    // cut off), so that the integer quotient's last digit stands at 10^(-32 - extra).
+    const int zeros = (dividend.low - units) - (divisor.low - units) + 32 + extra;
+    const int length = dividend.high - dividend.low + 1 + zeros;
+
+    // Quotient digits by place (index = place + offset), in chunks of 16 from the last one up,
+    // so that every chunk is two whole words.
+    constexpr int offset = 48;
+    std::uint8_t quotient[offset + 64 + 64] = {};
+    std::uint64_t remainder = 0;
+    for (int from = (length - 1) / 16 * 16; from >= 0; from -= 16) {
+        // Numerator positions from..from+15 are the dividend's entries from + shift upwards;
+        // entries below the dividend's lowest (or below 0) are zeros.
+        const int entry = from + dividend.low - zeros;
+        const std::uint64_t chunk =
+            digits::wordValue(digits::wordAtAnyEntry(dividend, entry)) +
+            std::uint64_t{digits::wordValue(digits::wordAtAnyEntry(dividend, entry + 8))} *
+                digits::limbBase;
+        std::uint64_t part;
+        if (remainder == 0) {
+            part = chunk / integerDivisor;
+            remainder = chunk % integerDivisor;
+        } else {
+            const digits::Uint128 current =
+                static_cast<digits::Uint128>(remainder) * chunkBase + chunk;
+            part = static_cast<std::uint64_t>(current / integerDivisor);
+            remainder = static_cast<std::uint64_t>(current % integerDivisor);
+        }
+        std::uint8_t* at = quotient + offset + from - 32 - extra;
+        digits::storeWord(at, digits::wordOf(static_cast<std::uint32_t>(part % digits::limbBase)));
+        digits::storeWord(at + 8,
+                          digits::wordOf(static_cast<std::uint32_t>(part / digits::limbBase)));
+        // Nothing left to divide: the rest of the quotient is zeros.
+        if (remainder == 0 && entry <= dividend.low)
+            break;
+    }
+    if (rounded && quotient[offset - 33] >= 5) {
+        for (int place = -32; place <= 31; ++place) {
+            if (quotient[offset + place] != 9) {
+                ++quotient[offset + place];
+                break;
+            }
+            quotient[offset + place] = 0;
+        }
+    }
+    WorkingDecimal result;
+    std::memcpy(result.digits.data(), quotient + offset - 32, 64);
+    // Rounding may carry one place above the first digit.
+    return finished(result, 0, std::min(first + units + extra, 63), sign);
+}
+
+WorkingDecimal divide(WorkingDecimal dividend, WorkingDecimal divisor, bool binary) {
     normalise(dividend);
     if (isZero(dividend))
         return WorkingDecimal{};
@@ -216,17 +308,45 @@ WorkingDecimal divideDecimal(WorkingDecimal dividend, WorkingDecimal divisor) {
     const auto sign = static_cast<std::int8_t>(dividend.sign * divisor.sign);
     if (divisor.powerMark != WorkingDecimal::generalValue)
         return divideByPowerOfTen(dividend, static_cast<std::int8_t>(divisor.powerMark), sign);
-    if (divisor.low == divisor.high)
-        return divideByDigit(dividend, divisor, sign);
+    binary = binary && divisor.high - divisor.low < 19 && digits::onlyDigits(dividend) &&
+             digits::onlyDigits(divisor);
+    if (divisor.low == divisor.high) {
+        if (!binary)
+            return divideByDigit(dividend, divisor, sign);
+        const int first = leadingPlace(dividend) - leadingPlace(divisor);
+        if (first >= 31 || first <= -32)
+            return WorkingDecimal{};
+        return divideByInteger(dividend, divisor, first, true, sign);
+    }
     if (leadingPlace(dividend) == 30 || leadingPlace(divisor) == 30) {
-        // Scaled down by ten so that the normalising factor cannot carry past 10^31.
+        // Scaled down by ten so that the normalising factor cannot carry past 10^31. Only the
+        // rounding changes the quotient: moving both operands leaves it as it is.
         roundAtPlace(dividend, -31);
         if (isZero(dividend))
             return WorkingDecimal{};
-        divideByTen(dividend);
-        divideByTen(divisor);
+        if (!binary) {
+            divideByTen(dividend);
+            divideByTen(divisor);
+        }
     }
-    return divideLong(dividend, divisor, sign);
+    if (!binary)
+        return divideLong(dividend, divisor, sign);
+    const int factor = normalisingFactor(divisor.digits[divisor.high]);
+    const int first =
+        leadingPlace(dividend) + (gainsDigit(dividend, factor) ? 1 : 0) - leadingPlace(divisor);
+    if (first >= 31 || first <= -32)
+        return WorkingDecimal{};
+    return divideByInteger(dividend, divisor, first, false, sign);
+}
+
+} // namespace
+
+WorkingDecimal divideDecimal(WorkingDecimal dividend, WorkingDecimal divisor) {
+    return divide(dividend, divisor, true);
+}
+
+WorkingDecimal divideDecimalDigitwise(WorkingDecimal dividend, WorkingDecimal divisor) {
+    return divide(dividend, divisor, false);
 }
 
 } // namespace tamberlo

@@ -1,5 +1,8 @@
 #include "runtime/decimal/DecimalLayout.h"
 
+#include "runtime/decimal/DecimalDigits.h"
+
+#include <bit>
 #include <cstring>
 
 namespace tamberlo {
@@ -8,15 +11,71 @@ namespace {
 
 constexpr int units = WorkingDecimal::unitsEntry;
 
-// Nibble i of a variable: 0 is the high nibble of the first byte.
-int nibble(const std::uint8_t* bytes, int i) {
-    return i % 2 == 0 ? bytes[i / 2] >> 4 : bytes[i / 2] & 0x0F;
+} // namespace
+
+namespace {
+
+// The variable read as one big-endian number of 4B bits (nibble 0 is the last one), in 64 bits
+// when it fits, which is the common case and much cheaper to shift.
+template <typename Number>
+WorkingDecimal readNumber(const std::uint8_t* stored, int bytes, int places, DecimalLayout layout) {
+    Number number = 0;
+    for (int i = 0; i < bytes; ++i)
+        number = static_cast<Number>(number << 8 | stored[i]);
+    const int digitCount = 2 * bytes - 1;
+    bool negative;
+    if (layout == DecimalLayout::Decimal) {
+        negative = static_cast<unsigned>(number >> (4 * digitCount)) != 0;
+        number &= (Number{1} << (4 * digitCount)) - 1;
+    } else {
+        negative = (static_cast<unsigned>(number) & 0x0F) == 0x0D;
+        number >>= 4;
+    }
+    if (number == 0)
+        return WorkingDecimal{};
+
+    // Digit nibble k is the digit at entry low + k. The range is narrowed to the non-zero
+    // digits while their words are at hand (stored amounts mostly have leading zeros).
+    WorkingDecimal value;
+    const int low = units - places;
+    int lowest = -1;
+    int highest = 0;
+    for (int k = 0; k < digitCount; k += 8, number >>= 32) {
+        const std::uint64_t word = digits::spreadNibbles(static_cast<std::uint32_t>(number));
+        if (word == 0)
+            continue;
+        digits::storeWordAt(value, low + k, word);
+        if (lowest < 0)
+            lowest = low + k + std::countr_zero(word) / 8;
+        highest = low + k + 7 - std::countl_zero(word) / 8;
+    }
+    value.sign = negative ? -1 : 1;
+    value.low = static_cast<std::uint8_t>(lowest);
+    value.high = static_cast<std::uint8_t>(highest);
+    normalise(value); // sets powerMark
+    return value;
 }
 
-void setNibble(std::uint8_t* bytes, int i, int value) {
-    value &= 0x0F;
-    bytes[i / 2] = static_cast<std::uint8_t>(i % 2 == 0 ? (bytes[i / 2] & 0x0F) | (value << 4)
-                                                        : (bytes[i / 2] & 0xF0) | value);
+template <typename Number>
+void writeNumber(const WorkingDecimal& value, bool negative, std::uint8_t* stored, int bytes,
+                 int places, DecimalLayout layout) {
+    const int digitCount = 2 * bytes - 1;
+    Number number = 0; // the digit nibbles, the last one lowest
+    if (value.sign != 0) {
+        // Entries outside the value's range are zero; the digits above the variable's are not
+        // taken, which keeps the rounded value modulo 10^(D - P).
+        const int low = units - places;
+        for (int k = (digitCount - 1) / 8 * 8; k >= 0; k -= 8)
+            number = static_cast<Number>(number << 16 << 16 |
+                                         digits::gatherNibbles(digits::wordAt(value, low + k)));
+        number &= (Number{1} << (4 * digitCount)) - 1;
+    }
+    if (layout == DecimalLayout::PackedDecimal)
+        number = static_cast<Number>(number << 4 | (negative ? 0x0D : 0x0F)); // zero is positive
+    else if (negative)
+        number |= Number{0x0F} << (4 * digitCount);
+    for (int i = bytes - 1; i >= 0; --i, number >>= 8)
+        stored[i] = static_cast<std::uint8_t>(number);
 }
 
 } // namespace
@@ -26,25 +85,8 @@ WorkingDecimal readDecimalVariable(const void* address, int bytes, int places,
     if (!address || !validDecimalShape(bytes, places))
         return WorkingDecimal{};
     const auto* stored = static_cast<const std::uint8_t*>(address);
-    const int digitCount = 2 * bytes - 1;
-    const int firstNibble = layout == DecimalLayout::Decimal ? 1 : 0;
-
-    WorkingDecimal value;
-    const int high = units - 1 + digitCount - places;
-    bool nonZero = false;
-    for (int i = 0; i < digitCount; ++i) {
-        const auto digit = static_cast<std::uint8_t>(nibble(stored, firstNibble + i));
-        value.digits[high - i] = digit;
-        nonZero = nonZero || digit != 0;
-    }
-    if (!nonZero)
-        return WorkingDecimal{};
-    const bool negative = layout == DecimalLayout::Decimal ? nibble(stored, 0) != 0
-                                                           : nibble(stored, 2 * bytes - 1) == 0xD;
-    value.sign = negative ? -1 : 1;
-    value.low = static_cast<std::uint8_t>(units - places);
-    value.high = static_cast<std::uint8_t>(high);
-    return value;
+    return bytes <= 8 ? readNumber<std::uint64_t>(stored, bytes, places, layout)
+                      : readNumber<digits::Uint128>(stored, bytes, places, layout);
 }
 
 void writeDecimalVariable(WorkingDecimal value, void* address, int bytes, int places,
@@ -52,28 +94,21 @@ void writeDecimalVariable(WorkingDecimal value, void* address, int bytes, int pl
     if (!address || bytes < 1 || bytes > 16)
         return;
     auto* stored = static_cast<std::uint8_t*>(address);
-    std::memset(stored, 0, static_cast<std::size_t>(bytes));
-    const bool packed = layout == DecimalLayout::PackedDecimal;
-    if (packed)
-        stored[bytes - 1] = 0x0F;
-    if (!validDecimalShape(bytes, places))
+    if (!validDecimalShape(bytes, places)) {
+        std::memset(stored, 0, static_cast<std::size_t>(bytes));
+        if (layout == DecimalLayout::PackedDecimal)
+            stored[bytes - 1] = 0x0F;
         return;
-
-    const int digitCount = 2 * bytes - 1;
-    roundAtPlace(value, -places);
-    // Nothing left below 10^(D - P): the value modulo 10^(D - P) is zero.
-    if (isZero(value) || value.low - units >= digitCount - places)
-        return;
-
-    const int firstNibble = packed ? 0 : 1;
-    const int lowest = units - places; // entry of the last digit nibble
-    for (int i = 0; i < digitCount; ++i) {
-        const int entry = lowest + digitCount - 1 - i;
-        if (entry >= value.low && entry <= value.high)
-            setNibble(stored, firstNibble + i, value.digits[entry]);
     }
-    if (value.sign < 0)
-        setNibble(stored, packed ? 2 * bytes - 1 : 0, packed ? 0xD : 0xF);
+    roundAtPlace(value, -places);
+    // Nothing left below 10^(D - P): the value modulo 10^(D - P) is zero, stored positive.
+    if (!isZero(value) && value.low - units >= 2 * bytes - 1 - places)
+        value = WorkingDecimal{};
+    const bool negative = value.sign < 0;
+    if (bytes <= 8)
+        writeNumber<std::uint64_t>(value, negative, stored, bytes, places, layout);
+    else
+        writeNumber<digits::Uint128>(value, negative, stored, bytes, places, layout);
 }
 
 } // namespace tamberlo

@@ -1,26 +1,9 @@
 #include "runtime/decimal/WorkingDecimal.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tamberlo {
-
-void normalise(WorkingDecimal& value) {
-    int low = value.low;
-    int high = value.high;
-    while (low < high && value.digits[low] == 0)
-        ++low;
-    while (high > low && value.digits[high] == 0)
-        --high;
-    if (value.digits[high] == 0) {
-        value = WorkingDecimal{};
-        return;
-    }
-    value.low = static_cast<std::uint8_t>(low);
-    value.high = static_cast<std::uint8_t>(high);
-    value.powerMark = low == high && value.digits[high] == 1
-                          ? static_cast<std::uint8_t>(high - WorkingDecimal::unitsEntry)
-                          : WorkingDecimal::generalValue;
-}
 
 WorkingDecimal sanitised(const WorkingDecimal& value) {
     int low = std::min<int>(value.low, 63);
@@ -28,16 +11,24 @@ WorkingDecimal sanitised(const WorkingDecimal& value) {
     if (low > high)
         std::swap(low, high);
     WorkingDecimal result;
-    bool nonZero = false;
-    for (int entry = low; entry <= high; ++entry) {
-        result.digits[entry] = value.digits[entry];
-        nonZero = nonZero || value.digits[entry] != 0;
-    }
-    if (!nonZero || value.sign == 0)
-        return WorkingDecimal{};
+    if (value.sign == 0)
+        return result;
+    // Byte i of `from` is 0xFF for i >= low; byte i of `beyond` is 0xFF for i > high.
+    static constexpr auto ramp = [] {
+        std::array<std::uint8_t, 128> bytes{};
+        for (int i = 64; i < 128; ++i)
+            bytes[static_cast<std::size_t>(i)] = 0xFF;
+        return bytes;
+    }();
+    const std::uint8_t* from = ramp.data() + 64 - low;
+    const std::uint8_t* beyond = ramp.data() + 63 - high;
+    for (int i = 0; i < 64; ++i)
+        result.digits[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(
+            value.digits[static_cast<std::size_t>(i)] & from[i] & ~beyond[i]);
     result.sign = value.sign < 0 ? -1 : 1;
     result.low = static_cast<std::uint8_t>(low);
     result.high = static_cast<std::uint8_t>(high);
+    normalise(result);
     return result;
 }
 

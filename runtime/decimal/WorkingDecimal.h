@@ -10,8 +10,9 @@ namespace tamberlo {
 // copied freely and never allocates.
 //
 // Every value the engine produces keeps the entries outside low..high at zero, so operations
-// can combine two ranges without filling them first. A default-constructed value is canonical
-// zero.
+// can combine two ranges, and read whole words of digits, without filling them first. The
+// operations expect their operands to be so; sanitised() makes a value built by hand so. A
+// default-constructed value is canonical zero.
 struct WorkingDecimal {
     static constexpr int unitsEntry = 32;              // digits[32] has the weight 10^0
     static constexpr std::uint8_t generalValue = 0x80; // powerMark of a value that is not 10^k
@@ -29,8 +30,25 @@ inline bool isZero(const WorkingDecimal& value) {
 }
 
 // Moves low and high inwards over zero digits and sets powerMark; a value with no non-zero
-// digit becomes canonical zero.
-void normalise(WorkingDecimal& value);
+// digit becomes canonical zero. Inline: every operation normalises its operands, and most are
+// normalised already.
+inline void normalise(WorkingDecimal& value) {
+    int low = value.low < 63 ? value.low : 63;
+    int high = value.high < 63 ? value.high : 63;
+    while (low < high && value.digits[low] == 0)
+        ++low;
+    while (high > low && value.digits[high] == 0)
+        --high;
+    if (value.digits[high] == 0 || low > high) {
+        value = WorkingDecimal{};
+        return;
+    }
+    value.low = static_cast<std::uint8_t>(low);
+    value.high = static_cast<std::uint8_t>(high);
+    value.powerMark = low == high && value.digits[high] == 1
+                          ? static_cast<std::uint8_t>(high - WorkingDecimal::unitsEntry)
+                          : WorkingDecimal::generalValue;
+}
 
 // Makes a value that came from outside the engine safe to compute with: clamps the range,
 // clears the entries outside it and turns a value without non-zero digits into zero.

@@ -1,9 +1,11 @@
 #include "DecimalTestSupport.h"
 
 #include "runtime/decimal/DecimalArithmetic.h"
+#include "runtime/decimal/DecimalDigitwise.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 
@@ -130,6 +132,12 @@ TEST(DecimalArithmetic, Division) {
         {"1", "0.1249999999999999999999999999951", "8"},
         {"1500000000000000000000000000000", "12", "125000000000000000000000000000"},
         {"1", "1500000000000000000000000000000", "0.00000000000000000000000000000066"},
+        // The first quotient digit's place counts the digit that scaling may add to the
+        // dividend (times 3 for a divisor led by 2): 3.333 stays below 10, 3.334 does not.
+        {"3333e27", "2.5", "1333200000000000000000000000000"},
+        {"3334e27", "2.5", "0"},
+        {"3.4e-31", "25", "0." + std::string(31, '0') + "1"},
+        {"3.3e-31", "25", "0"},
     };
     for (const auto& [dividend, divisor, expected] : cases)
         EXPECT_EQ(plain(divideDecimal(decimal(dividend), decimal(divisor))), expected)
@@ -250,6 +258,68 @@ TEST(DecimalArithmetic, AgreesWithPlainArithmeticOnRandomOperands) {
         if (quotient.integerDigits() > 28 || quotient.digits.size() < 8)
             continue;
         ASSERT_EQ(plain(divideDecimal(decimal(a), decimal(b))), quotient.text()) << a << " / " << b;
+    }
+}
+
+} // namespace
+} // namespace tamberlo
+
+namespace tamberlo {
+namespace {
+
+// A value anywhere in the working range, with digit patterns that reach the edge cases of
+// multiplication and division: runs of nines and threes, lone leading digits, sparse digits.
+WorkingDecimal randomWorkingDecimal(std::mt19937& random) {
+    auto pick = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    const int highEntry = pick(0, 63);
+    const int count = pick(1, std::min(highEntry + 1, pick(0, 3) == 0 ? 64 : 20));
+    const int pattern = pick(0, 4);
+    WorkingDecimal value;
+    for (int entry = highEntry; entry > highEntry - count; --entry) {
+        int digit = pick(0, 9);
+        if (pattern == 1)
+            digit = 9;
+        else if (pattern == 2)
+            digit = pick(0, 5) == 0 ? pick(0, 9) : 3;
+        else if (pattern == 3)
+            digit = pick(0, 6) == 0 ? pick(1, 9) : 0;
+        value.digits[static_cast<std::size_t>(entry)] = static_cast<std::uint8_t>(digit);
+    }
+    value.digits[static_cast<std::size_t>(highEntry)] = static_cast<std::uint8_t>(
+        pattern == 4 ? pick(1, 4) : std::max<int>(value.digits[highEntry], 1));
+    value.low = static_cast<std::uint8_t>(highEntry - count + 1);
+    value.high = static_cast<std::uint8_t>(highEntry);
+    value.sign = pick(0, 1) ? 1 : -1;
+    return value;
+}
+
+// The operators take binary routes where they give the same digits as working digit by
+// digit; over the whole range, including overflow, dropped digits and quotients out of range,
+// both must agree exactly.
+TEST(DecimalArithmetic, BinaryRoutesAgreeWithDigitByDigitWork) {
+    std::mt19937 random(7);
+    for (int i = 0; i < 20000; ++i) {
+        const WorkingDecimal a = randomWorkingDecimal(random);
+        WorkingDecimal b = randomWorkingDecimal(random);
+        if (i % 4 == 0) { // near a's size, so that quotients and products stay in range
+            const int shift = std::uniform_int_distribution<int>(-8, 8)(random);
+            const int high = std::clamp(a.high + shift, 0, 63);
+            b = WorkingDecimal{};
+            for (int entry = high; entry >= std::max(0, high - 17); --entry)
+                b.digits[static_cast<std::size_t>(entry)] =
+                    static_cast<std::uint8_t>(std::uniform_int_distribution<int>(0, 9)(random));
+            b.digits[static_cast<std::size_t>(high)] =
+                1 + b.digits[static_cast<std::size_t>(high)] % 9;
+            b.low = static_cast<std::uint8_t>(std::max(0, high - 17));
+            b.high = static_cast<std::uint8_t>(high);
+            b.sign = 1;
+        }
+        ASSERT_EQ(plain(multiplyDecimal(a, b)), plain(multiplyDecimalDigitwise(a, b)))
+            << plain(a) << " * " << plain(b);
+        ASSERT_EQ(plain(divideDecimal(a, b)), plain(divideDecimalDigitwise(a, b)))
+            << plain(a) << " / " << plain(b);
     }
 }
 
