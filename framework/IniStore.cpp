@@ -101,35 +101,9 @@ std::size_t countOf(std::string_view text) {
     return count;
 }
 
-// How many entries "name_1", "name_2", ... are stored one after the other from the first, up
-// to `limit`, judged by the stored key names.
-std::size_t consecutiveEntries(const std::vector<std::string>& keys, std::string_view name,
-                               std::size_t limit) {
-    std::string prefix(os::trimIniBlanks(name));
-    prefix += '_';
-    std::vector<std::size_t> positions;
-    for (const auto& key : keys) {
-        if (key.size() <= prefix.size() ||
-            !os::equalsIgnoringAsciiCase(std::string_view(key).substr(0, prefix.size()), prefix))
-            continue;
-        std::string_view digits = std::string_view(key).substr(prefix.size());
-        if (digits.front() == '0' || digits.size() > 19 ||
-            digits.find_first_not_of("0123456789") != std::string_view::npos)
-            continue; // entries are written without leading zeros; others are never read
-        std::size_t position = std::stoull(std::string(digits));
-        if (position <= limit)
-            positions.push_back(position);
-    }
-    std::sort(positions.begin(), positions.end());
-    std::size_t run = 0;
-    for (auto position : positions) {
-        if (position == run + 1)
-            ++run;
-        else if (position > run + 1)
-            break;
-    }
-    return run;
-}
+// A default that no stored value can equal, since values never hold a line break: a read that
+// returns it found nothing.
+constexpr std::string_view missingMarker = "\n";
 
 // Where registry mode keeps a key path: its section in registry.ini, or nothing for a root key
 // that does not exist.
@@ -264,11 +238,14 @@ std::string IniStore::ReadOrUnknown(std::string_view section, std::string_view k
 
 std::string IniStore::ReadField(std::string_view section, std::string_view key, long index) {
     std::lock_guard lock(CRITSECT);
-    auto text = ReadOrUnknown(section, key);
+    return FieldOf(ReadOrUnknown(section, key), index);
+}
+
+std::string IniStore::FieldOf(std::string_view text, long index) {
     // Positions as the rule counts them: from 1, with 0 for "no comma".
     auto commaFrom = [&](std::size_t start) -> std::size_t {
         auto found = text.find(',', start - 1);
-        return found == std::string::npos ? 0 : found + 1;
+        return found == std::string_view::npos ? 0 : found + 1;
     };
     // The walk returns to the first field after the last one, so only the steps within one
     // round matter, however large the index.
@@ -282,22 +259,21 @@ std::string IniStore::ReadField(std::string_view section, std::string_view key, 
     std::size_t end = comma ? comma - 1 : text.size();
     if (end < start)
         return {};
-    return text.substr(start - 1, end - start + 1);
+    return std::string(text.substr(start - 1, end - start + 1));
 }
 
-std::size_t IniStore::StoredListLength(std::string_view section, std::string_view name) {
-    std::size_t count = countOf(ReadValue(section, name, {}, FILENAME));
-    if (count == 0)
-        return 0;
-    std::vector<std::string> keys;
-    if (NVTYPE == StorageIniFile) {
-        keys = os::profileKeyNames(withoutTrailingSpaces(section),
-                                   cut(withoutTrailingSpaces(FILENAME), fileNameLength));
-    } else if (NVTYPE == StorageRegistry) {
-        if (auto path = registrySection(EXTRADATA, FILENAME, section))
-            keys = os::profileKeyNames(*path, RegistryFileName);
-    }
-    return consecutiveEntries(keys, name, count);
+std::size_t IniStore::ListCount(std::string_view section, std::string_view name) {
+    return countOf(ReadValue(section, name, {}, FILENAME));
+}
+
+std::optional<std::string> IniStore::ListEntry(std::string_view section, std::string_view name,
+                                               std::size_t position) {
+    auto text = ReadValue(section, ListKey(name, position), missingMarker, FILENAME);
+    if (text == missingMarker)
+        return std::nullopt;
+    if (text.size() > unknownLength)
+        text.resize(unknownLength);
+    return text;
 }
 
 } // namespace tamberlo

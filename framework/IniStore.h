@@ -95,7 +95,11 @@ public:
     std::recursive_mutex CRITSECT;
 
 private:
-    std::size_t StoredListLength(std::string_view section, std::string_view name);
+    static std::string FieldOf(std::string_view text, long index);
+    std::size_t ListCount(std::string_view section, std::string_view name);
+    // The stored entry at `position`, as ReadOrUnknown reads it, or nothing when it is missing.
+    std::optional<std::string> ListEntry(std::string_view section, std::string_view name,
+                                         std::size_t position);
     static std::string ListKey(std::string_view name, std::size_t position);
 };
 
@@ -104,16 +108,19 @@ void IniStore::ReadList(std::string_view section, std::string_view name, std::ve
                         ListField<Record> first, ListField<Record> second, ListField<Record> third,
                         ListField<Record> fourth) {
     std::lock_guard lock(CRITSECT);
-    std::size_t count = StoredListLength(section, name);
+    std::size_t count = ListCount(section, name);
     const ListField<Record>* fields[] = {&first, &second, &third, &fourth};
     for (std::size_t i = 1; i <= count; ++i) {
-        auto key = ListKey(name, i);
+        // One read per entry: all its fields come from the same text.
+        auto entry = ListEntry(section, name, i);
+        if (!entry)
+            break;
         Record record{};
         for (long index = 1; index <= 4; ++index) {
             const auto& field = *fields[index - 1];
             if (!field.member)
                 continue;
-            auto text = ReadField(section, key, index);
+            auto text = FieldOf(*entry, index);
             if (text.size() > field.length)
                 text.resize(field.length);
             record.*field.member = std::move(text);

@@ -126,11 +126,6 @@ bool deletePrivateProfileKey(std::string_view section, std::string_view key,
     });
 }
 
-std::vector<std::string> profileKeyNames(std::string_view section, std::string_view file) {
-    auto ini = loadForReading(file);
-    return ini ? ini->keyNames(section) : std::vector<std::string>();
-}
-
 std::string getProfileString(std::string_view section, std::string_view key,
                              std::string_view defaultValue) {
     return getPrivateProfileString(section, key, defaultValue, {});

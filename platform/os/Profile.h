@@ -3,7 +3,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // The private-profile functions: named values in the sections of INI files, kept by the
 // project's own reader and writer. Section and key names match without regard to case, the
@@ -34,8 +33,6 @@ bool writePrivateProfileString(std::string_view section, std::string_view key,
 // Removes the key's line. Returns false only when the file could not be written; a key, section
 // or file that is not there counts as removed.
 bool deletePrivateProfileKey(std::string_view section, std::string_view key, std::string_view file);
-// The key names of the section in file order; empty when the file or section is missing.
-std::vector<std::string> profileKeyNames(std::string_view section, std::string_view file);
 
 // The same on the system profile (win.ini).
 std::string getProfileString(std::string_view section, std::string_view key,
