@@ -29,7 +29,7 @@ public:
     explicit operator bool() const { return m_locale != locale_t{}; }
     std::string text(nl_item item) const { return ::nl_langinfo_l(item, m_locale); }
     // The numeric monetary items come as the first byte of their text; CHAR_MAX means
-    // "unspecified".
+    // "not set".
     int number(nl_item item) const {
         const char* text = ::nl_langinfo_l(item, m_locale);
         return text ? static_cast<int>(text[0]) : CHAR_MAX;

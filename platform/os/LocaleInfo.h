@@ -26,7 +26,7 @@
 //
 // A key present in [intl] wins, even with an empty value. The POSIX locale is the one the
 // environment names (LC_ALL, LC_MONETARY / LC_NUMERIC, LANG). An item fails when the locale
-// cannot be loaded or leaves it unspecified (the "C" locale has no currency position or
+// cannot be loaded or leaves it open (the "C" locale has no currency position or
 // digits). Texts are returned in the locale's own encoding (UTF-8 in a UTF-8 locale).
 
 namespace tamberlo::os {
@@ -85,7 +85,7 @@ private:
 // The [intl] key that holds an item.
 std::string_view intlKeyName(CurrencyItem which);
 // The currency-position code for a POSIX locale's p_cs_precedes and p_sep_by_space (see the
-// table above); nothing when either is unspecified (CHAR_MAX) or out of range.
+// table above); nothing when either is not set (CHAR_MAX) or out of range.
 std::optional<int> currencyPositionCode(int csPrecedes, int sepBySpace);
 
 // The process's regional settings: RegionalLocaleSource unless replaced.

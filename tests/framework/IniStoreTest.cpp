@@ -164,9 +164,19 @@ TEST_F(IniStoreTest, RegistryModeKeepsOneSectionPerKeyPath) {
     m_store.WriteOwn("Window", "Pos", "1,2");
     EXPECT_EQ(m_store.ReadOrUnknown("window", "pos"), "1,2");
     EXPECT_EQ(m_store.ReadField("Window", "Pos", 2), "2");
+    // Registry values have no 1023 limit of their own, so a list entry shows its 4999 cut.
+    std::vector<Row> rows{{std::string(6000, 'r'), "", "", ""}};
+    m_store.WriteList("Big", "Row", rows, ListField<Row>{&Row::one, 9});
+    EXPECT_EQ(
+        os::readProfileValue("HKEY_CLASSES_ROOT\\Software\\Tamberlo\\Big", "Row_1", "registry.ini")
+            ->size(),
+        4999u);
+    m_store.DeleteValue("Big", "Row_1");
+    m_store.DeleteValue("Big", "Row");
     m_store.Close();
     EXPECT_EQ(readBytes(m_system / "registry.ini"),
               "[HKEY_CLASSES_ROOT\\Software\\Tamberlo\\Window]\nPos=1,2\n"
+              "[HKEY_CLASSES_ROOT\\Software\\Tamberlo\\Big]\n"
               "[HKEY_CLASSES_ROOT\\Software\\Tamberlo\\__Dont_Touch_Me__]\nSectors=0\n");
 
     m_store.Open("Software\\Tamberlo", IniStore::StorageRegistry, 0);
