@@ -65,8 +65,6 @@ WorkingDecimal operand(std::string_view text) {
 // stays below 10^31, where both sides keep it exactly.
 constexpr std::string_view left16 = "12345678.90123456";
 constexpr std::string_view right16 = "98765432.10987654";
-constexpr long long left16Coefficient = 1234567890123456LL;
-constexpr long long right16Coefficient = 9876543210987654LL;
 
 void Multiply16_Tamberlo(benchmark::State& state) {
     const WorkingDecimal a = operand(left16), b = operand(right16);
@@ -104,6 +102,10 @@ BENCHMARK(TypedAmount_Tamberlo);
 #ifdef TAMBERLO_DECIMAL128_BASELINE
 
 using std::decimal::decimal128;
+
+// The same 16-digit operands, as coefficients with eight places.
+constexpr long long left16Coefficient = 1234567890123456LL;
+constexpr long long right16Coefficient = 9876543210987654LL;
 
 // Rounded half away from zero to whole hundredths, as the stores above do.
 long long toCents(decimal128 value) {
