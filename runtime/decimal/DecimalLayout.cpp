@@ -11,17 +11,93 @@ namespace {
 
 constexpr int units = WorkingDecimal::unitsEntry;
 
-} // namespace
+// `count` (1 to 8) bytes as a big-endian number, and back: whole 32-bit moves where they fit
+// (two overlapping ones for five to seven bytes), no loop.
+inline std::uint64_t readBigEndian(const std::uint8_t* at, int count) {
+    if (count >= 4) {
+        std::uint32_t head, tail;
+        std::memcpy(&head, at, 4);
+        std::memcpy(&tail, at + count - 4, 4);
+        return std::uint64_t{__builtin_bswap32(head)} << (8 * (count - 4)) |
+               __builtin_bswap32(tail);
+    }
+    return std::uint64_t{at[0]} << (8 * (count - 1)) |
+           std::uint64_t{at[count / 2]} << (8 * (count - 1 - count / 2)) | at[count - 1];
+}
 
-namespace {
+inline void writeBigEndian(std::uint8_t* at, int count, std::uint64_t number) {
+    if (count >= 4) {
+        const std::uint32_t head =
+            __builtin_bswap32(static_cast<std::uint32_t>(number >> (8 * (count - 4))));
+        const std::uint32_t tail = __builtin_bswap32(static_cast<std::uint32_t>(number));
+        std::memcpy(at, &head, 4);
+        std::memcpy(at + count - 4, &tail, 4);
+        return;
+    }
+    at[0] = static_cast<std::uint8_t>(number >> (8 * (count - 1)));
+    at[count / 2] = static_cast<std::uint8_t>(number >> (8 * (count - 1 - count / 2)));
+    at[count - 1] = static_cast<std::uint8_t>(number);
+}
 
 // The variable read as one big-endian number of 4B bits (nibble 0 is the last one), in 64 bits
 // when it fits, which is the common case and much cheaper to shift.
 template <typename Number>
+Number readStored(const std::uint8_t* stored, int bytes) {
+    if constexpr (sizeof(Number) == 8) {
+        return readBigEndian(stored, bytes);
+    } else {
+        return static_cast<Number>(readBigEndian(stored, bytes - 8)) << 64 |
+               readBigEndian(stored + bytes - 8, 8);
+    }
+}
+
+template <typename Number>
+void writeStored(std::uint8_t* stored, int bytes, Number number) {
+    if constexpr (sizeof(Number) == 8) {
+        writeBigEndian(stored, bytes, number);
+    } else {
+        writeBigEndian(stored, bytes - 8, static_cast<std::uint64_t>(number >> 64));
+        writeBigEndian(stored + bytes - 8, 8, static_cast<std::uint64_t>(number));
+    }
+}
+
+// The same for at most eight bytes, fifteen digits: two words and no loop, as amounts and
+// rates mostly are.
+WorkingDecimal readShortNumber(const std::uint8_t* stored, int bytes, int places,
+                               DecimalLayout layout) {
+    WorkingDecimal value;
+    std::uint64_t number = readBigEndian(stored, bytes);
+    const int digitCount = 2 * bytes - 1;
+    bool negative;
+    if (layout == DecimalLayout::Decimal) {
+        negative = (number >> (4 * digitCount)) != 0;
+        number &= (std::uint64_t{1} << (4 * digitCount)) - 1;
+    } else {
+        negative = (number & 0x0F) == 0x0D;
+        number >>= 4;
+    }
+    if (number == 0)
+        return value;
+    const int low = units - places;
+    const std::uint64_t lower = digits::spreadNibbles(static_cast<std::uint32_t>(number));
+    const std::uint64_t upper = digits::spreadNibbles(static_cast<std::uint32_t>(number >> 32));
+    digits::storeWordAt(value, low, lower);
+    if (upper != 0)
+        digits::storeWordAt(value, low + 8, upper);
+    value.sign = negative ? -1 : 1;
+    value.low = static_cast<std::uint8_t>(lower ? low + digits::trailingZeroBytes(lower)
+                                                : low + 8 + digits::trailingZeroBytes(upper));
+    value.high = static_cast<std::uint8_t>(upper ? low + 15 - digits::leadingZeroBytes(upper)
+                                                 : low + 7 - digits::leadingZeroBytes(lower));
+    digits::markPower(value);
+    return value;
+}
+
+template <typename Number>
 WorkingDecimal readNumber(const std::uint8_t* stored, int bytes, int places, DecimalLayout layout) {
-    Number number = 0;
-    for (int i = 0; i < bytes; ++i)
-        number = static_cast<Number>(number << 8 | stored[i]);
+    // One named result throughout, so that it is built where the caller wants it.
+    WorkingDecimal value;
+    Number number = readStored<Number>(stored, bytes);
     const int digitCount = 2 * bytes - 1;
     bool negative;
     if (layout == DecimalLayout::Decimal) {
@@ -32,11 +108,12 @@ WorkingDecimal readNumber(const std::uint8_t* stored, int bytes, int places, Dec
         number >>= 4;
     }
     if (number == 0)
-        return WorkingDecimal{};
+        return value;
 
     // Digit nibble k is the digit at entry low + k. The range is narrowed to the non-zero
-    // digits while their words are at hand (stored amounts mostly have leading zeros).
-    WorkingDecimal value;
+    // digits while their words are at hand (stored amounts mostly have leading zeros). The range is
+    // narrowed to the non-zero digits while their words are at hand (stored amounts mostly have
+    // leading zeros).
     const int low = units - places;
     int lowest = -1;
     int highest = 0;
@@ -46,13 +123,13 @@ WorkingDecimal readNumber(const std::uint8_t* stored, int bytes, int places, Dec
             continue;
         digits::storeWordAt(value, low + k, word);
         if (lowest < 0)
-            lowest = low + k + std::countr_zero(word) / 8;
-        highest = low + k + 7 - std::countl_zero(word) / 8;
+            lowest = low + k + digits::trailingZeroBytes(word);
+        highest = low + k + 7 - digits::leadingZeroBytes(word);
     }
     value.sign = negative ? -1 : 1;
     value.low = static_cast<std::uint8_t>(lowest);
     value.high = static_cast<std::uint8_t>(highest);
-    normalise(value); // sets powerMark
+    digits::markPower(value);
     return value;
 }
 
@@ -74,8 +151,7 @@ void writeNumber(const WorkingDecimal& value, bool negative, std::uint8_t* store
         number = static_cast<Number>(number << 4 | (negative ? 0x0D : 0x0F)); // zero is positive
     else if (negative)
         number |= Number{0x0F} << (4 * digitCount);
-    for (int i = bytes - 1; i >= 0; --i, number >>= 8)
-        stored[i] = static_cast<std::uint8_t>(number);
+    writeStored(stored, bytes, number);
 }
 
 } // namespace
@@ -85,12 +161,17 @@ WorkingDecimal readDecimalVariable(const void* address, int bytes, int places,
     if (!address || !validDecimalShape(bytes, places))
         return WorkingDecimal{};
     const auto* stored = static_cast<const std::uint8_t*>(address);
-    return bytes <= 8 ? readNumber<std::uint64_t>(stored, bytes, places, layout)
+    return bytes <= 8 ? readShortNumber(stored, bytes, places, layout)
                       : readNumber<digits::Uint128>(stored, bytes, places, layout);
 }
 
 void writeDecimalVariable(WorkingDecimal value, void* address, int bytes, int places,
                           DecimalLayout layout) {
+    writeDecimalVariableInPlace(value, address, bytes, places, layout);
+}
+
+void writeDecimalVariableInPlace(WorkingDecimal& value, void* address, int bytes, int places,
+                                 DecimalLayout layout) {
     if (!address || bytes < 1 || bytes > 16)
         return;
     auto* stored = static_cast<std::uint8_t*>(address);
