@@ -38,8 +38,17 @@ inline int trailingZeroBytes(std::uint64_t word) {
     return static_cast<int>(static_cast<unsigned>(std::countr_zero(word)) / 8);
 }
 
+// Keeps a value in a general register: the compiler would otherwise turn several wordOf() or
+// wordValue() side by side into vector code whose emulated 64-bit multiplications are slower.
+template <typename Integer>
+inline Integer scalar(Integer value) {
+    __asm__("" : "+r"(value));
+    return value;
+}
+
 // The value of eight digit bytes, lowest digit in the lowest byte.
 inline std::uint32_t wordValue(std::uint64_t word) {
+    word = scalar(word);
     word = (word & 0x00FF00FF00FF00FFull) + ((word >> 8) & 0x00FF00FF00FF00FFull) * 10;
     word = (word & 0x0000FFFF0000FFFFull) + ((word >> 16) & 0x0000FFFF0000FFFFull) * 100;
     return static_cast<std::uint32_t>((word & 0xFFFFFFFFull) + (word >> 32) * 10000);
@@ -47,6 +56,7 @@ inline std::uint32_t wordValue(std::uint64_t word) {
 
 // The eight digit bytes of a value below 10^8, lowest digit in the lowest byte.
 inline std::uint64_t wordOf(std::uint32_t value) {
+    value = scalar(value);
     std::uint64_t fours = (value % 10000) | (static_cast<std::uint64_t>(value / 10000) << 32);
     const std::uint64_t hundreds = ((fours * 5243) >> 19) & 0x0000007F0000007Full;
     const std::uint64_t pairs = (fours - hundreds * 100) | (hundreds << 16);
@@ -67,6 +77,11 @@ inline std::uint32_t gatherNibbles(std::uint64_t word) {
     word = (word | (word >> 4)) & 0x00FF00FF00FF00FFull;
     word = (word | (word >> 8)) & 0x0000FFFF0000FFFFull;
     return static_cast<std::uint32_t>(word | (word >> 16));
+}
+
+// Sets every entry to zero, in whole words rather than by a call to memset.
+inline void clearDigits(WorkingDecimal& value) {
+    value.digits = {};
 }
 
 // The aligned word of entries 8 * index to 8 * index + 7.

@@ -113,7 +113,7 @@ void multiplyByLimbs(WorkingDecimal& left, const WorkingDecimal& right) {
         }
     }
 
-    left.digits.fill(0);
+    digits::clearDigits(left);
     for (int i = 0; i + 1 < count; ++i)
         digits::storeWordAt(left, lowEntry + 8 * i,
                             digits::wordOf(static_cast<std::uint32_t>(limbs[i])));
@@ -128,7 +128,7 @@ void multiplyByLimbs(WorkingDecimal& left, const WorkingDecimal& right) {
 // highest non-zero one), over left's digits; the caller has checked that it fits below 10^31.
 void storeProduct(WorkingDecimal& left, std::int8_t sign, const std::uint64_t (&words)[4], int top,
                   int lowEntry, int highEntry) {
-    left.digits.fill(0);
+    digits::clearDigits(left);
     for (int i = 0; i <= top; ++i)
         digits::storeWordAt(left, lowEntry + 8 * i, words[i]);
     int bottom = 0;
