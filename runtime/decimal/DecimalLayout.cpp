@@ -78,23 +78,22 @@ WorkingDecimal readShortNumber(const std::uint8_t* stored, int bytes, int places
     }
     if (number == 0)
         return value;
+    // Nibble k is the digit at entry low + k.
     const int low = units - places;
-    const std::uint64_t lower = digits::spreadNibbles(static_cast<std::uint32_t>(number));
-    const std::uint64_t upper = digits::spreadNibbles(static_cast<std::uint32_t>(number >> 32));
-    digits::storeWordAt(value, low, lower);
-    if (upper != 0)
-        digits::storeWordAt(value, low + 8, upper);
+    digits::storeWordAt(value, low, digits::spreadNibbles(static_cast<std::uint32_t>(number)));
+    if (number >> 32 != 0)
+        digits::storeWordAt(value, low + 8,
+                            digits::spreadNibbles(static_cast<std::uint32_t>(number >> 32)));
     value.sign = negative ? -1 : 1;
-    value.low = static_cast<std::uint8_t>(lower ? low + digits::trailingZeroBytes(lower)
-                                                : low + 8 + digits::trailingZeroBytes(upper));
-    value.high = static_cast<std::uint8_t>(upper ? low + 15 - digits::leadingZeroBytes(upper)
-                                                 : low + 7 - digits::leadingZeroBytes(lower));
+    value.low = static_cast<std::uint8_t>(low + std::countr_zero(number) / 4);
+    value.high = static_cast<std::uint8_t>(low + (63 - std::countl_zero(number)) / 4);
     digits::markPower(value);
     return value;
 }
 
 template <typename Number>
-WorkingDecimal readNumber(const std::uint8_t* stored, int bytes, int places, DecimalLayout layout) {
+[[gnu::noinline]] WorkingDecimal readNumber(const std::uint8_t* stored, int bytes, int places,
+                                            DecimalLayout layout) {
     // One named result throughout, so that it is built where the caller wants it.
     WorkingDecimal value;
     Number number = readStored<Number>(stored, bytes);
@@ -133,20 +132,25 @@ WorkingDecimal readNumber(const std::uint8_t* stored, int bytes, int places, Dec
     return value;
 }
 
+// Writes the digits from 10^-places upwards that fit the variable, with the sign; the value
+// is rounded at 10^-places already. The digits above the variable's are not taken, which keeps
+// the value modulo 10^(D - P), and a value with no digit left in the variable is stored as
+// positive zero.
 template <typename Number>
-void writeNumber(const WorkingDecimal& value, bool negative, std::uint8_t* stored, int bytes,
-                 int places, DecimalLayout layout) {
+void writeNumber(const WorkingDecimal& value, std::uint8_t* stored, int bytes, int places,
+                 DecimalLayout layout) {
     const int digitCount = 2 * bytes - 1;
-    Number number = 0; // the digit nibbles, the last one lowest
-    if (value.sign != 0) {
-        // Entries outside the value's range are zero; the digits above the variable's are not
-        // taken, which keeps the rounded value modulo 10^(D - P).
-        const int low = units - places;
-        for (int k = (digitCount - 1) / 8 * 8; k >= 0; k -= 8)
-            number = static_cast<Number>(number << 16 << 16 |
-                                         digits::gatherNibbles(digits::wordAt(value, low + k)));
-        number &= (Number{1} << (4 * digitCount)) - 1;
+    const int low = units - places;
+    Number number = 0;         // the digit nibbles, the last one lowest
+    std::uint64_t present = 0; // whether a digit is left in the variable's places
+    for (int k = (digitCount - 1) / 8 * 8; k >= 0; k -= 8) {
+        std::uint64_t word = digits::wordAt(value, low + k);
+        if (digitCount - k < 8)
+            word &= (std::uint64_t{1} << (8 * (digitCount - k))) - 1;
+        present |= word;
+        number = static_cast<Number>(number << 16 << 16 | digits::gatherNibbles(word));
     }
+    const bool negative = value.sign < 0 && present != 0;
     if (layout == DecimalLayout::PackedDecimal)
         number = static_cast<Number>(number << 4 | (negative ? 0x0D : 0x0F)); // zero is positive
     else if (negative)
@@ -181,15 +185,23 @@ void writeDecimalVariableInPlace(WorkingDecimal& value, void* address, int bytes
             stored[bytes - 1] = 0x0F;
         return;
     }
-    roundAtPlace(value, -places);
-    // Nothing left below 10^(D - P): the value modulo 10^(D - P) is zero, stored positive.
-    if (!isZero(value) && value.low - units >= 2 * bytes - 1 - places)
-        value = WorkingDecimal{};
-    const bool negative = value.sign < 0;
+    // Rounded half up on the magnitude by the one digit below the kept places; only the digits
+    // from there upwards are read, so those below need no clearing. Entries above the highest
+    // digit are zero, so a carry past it makes a new leading digit; one past entry 63 is lost.
+    const int keep = units - places;
+    if (value.digits[keep - 1] >= 5) {
+        for (int entry = keep; entry <= 63; ++entry) {
+            if (value.digits[entry] != 9) {
+                ++value.digits[entry];
+                break;
+            }
+            value.digits[entry] = 0;
+        }
+    }
     if (bytes <= 8)
-        writeNumber<std::uint64_t>(value, negative, stored, bytes, places, layout);
+        writeNumber<std::uint64_t>(value, stored, bytes, places, layout);
     else
-        writeNumber<digits::Uint128>(value, negative, stored, bytes, places, layout);
+        writeNumber<digits::Uint128>(value, stored, bytes, places, layout);
 }
 
 } // namespace tamberlo

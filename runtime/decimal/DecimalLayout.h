@@ -27,7 +27,8 @@ WorkingDecimal readDecimalVariable(const void* address, int bytes, int places,
 void writeDecimalVariable(WorkingDecimal value, void* address, int bytes, int places,
                           DecimalLayout layout);
 
-// The same, rounding `value` itself on the way: for the operand stack, which drops it.
+// The same, working on `value` itself, which is left changed: for the operand stack, which
+// drops it.
 void writeDecimalVariableInPlace(WorkingDecimal& value, void* address, int bytes, int places,
                                  DecimalLayout layout);
 

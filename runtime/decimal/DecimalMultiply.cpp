@@ -124,23 +124,6 @@ void multiplyByLimbs(WorkingDecimal& left, const WorkingDecimal& right) {
     normalise(left); // moves low over the product's trailing zeros, sets powerMark
 }
 
-// Writes a product of at most 32 digits, given as four words from lowEntry upwards (`top` the
-// highest non-zero one), over left's digits; the caller has checked that it fits below 10^31.
-void storeProduct(WorkingDecimal& left, std::int8_t sign, const std::uint64_t (&words)[4], int top,
-                  int lowEntry, int highEntry) {
-    digits::clearDigits(left);
-    for (int i = 0; i <= top; ++i)
-        digits::storeWordAt(left, lowEntry + 8 * i, words[i]);
-    int bottom = 0;
-    while (words[bottom] == 0)
-        ++bottom;
-    left.sign = sign;
-    left.low =
-        static_cast<std::uint8_t>(lowEntry + 8 * bottom + digits::trailingZeroBytes(words[bottom]));
-    left.high = static_cast<std::uint8_t>(highEntry);
-    digits::markPower(left);
-}
-
 // Both operands of at most eight digits, given as the words at their lowest entries, as
 // amounts and rates mostly are: one binary multiplication.
 void multiplyWords(WorkingDecimal& left, const WorkingDecimal& right, std::uint64_t leftWord,
@@ -175,33 +158,52 @@ void multiplyWords(WorkingDecimal& left, const WorkingDecimal& right, std::uint6
     digits::markPower(left);
 }
 
-// Both operands of at most sixteen digits: two limbs each, no loops.
-void multiplyShort(WorkingDecimal& left, const WorkingDecimal& right) {
+// Both operands of at most sixteen digits: one or two limbs each, taken from the words at the
+// lowest entries (`words` are those words, two per operand, the second zero for an operand of
+// up to eight digits).
+void multiplyShort(WorkingDecimal& left, const WorkingDecimal& right,
+                   const std::uint64_t (&words)[4]) {
     using digits::limbBase;
-    const std::uint64_t a0 = digits::wordValue(digits::wordAt(left, left.low));
-    const std::uint64_t b0 = digits::wordValue(digits::wordAt(right, right.low));
-    const std::uint64_t a1 = digits::wordValue(digits::wordAtAnyEntry(left, left.low + 8));
-    const std::uint64_t b1 = digits::wordValue(digits::wordAtAnyEntry(right, right.low + 8));
+    const std::uint64_t a0 = digits::wordValue(words[0]);
+    const std::uint64_t a1 = words[1] != 0 ? digits::wordValue(words[1]) : 0;
+    const std::uint64_t b0 = digits::wordValue(words[2]);
+    const std::uint64_t b1 = words[3] != 0 ? digits::wordValue(words[3]) : 0;
     const std::uint64_t p0 = a0 * b0;
-    const std::uint64_t p1 = a0 * b1 + a1 * b0 + p0 / limbBase;
-    const std::uint64_t p2 = a1 * b1 + p1 / limbBase;
-    const std::uint64_t words[4] = {
-        digits::wordOf(static_cast<std::uint32_t>(p0 % limbBase)),
-        digits::wordOf(static_cast<std::uint32_t>(p1 % limbBase)),
-        digits::wordOf(static_cast<std::uint32_t>(p2 % limbBase)),
-        digits::wordOf(static_cast<std::uint32_t>(p2 / limbBase)),
-    };
-    int top = 3;
-    while (words[top] == 0)
-        --top;
+    std::uint64_t limbs[4] = {p0 % limbBase, p0 / limbBase, 0, 0};
+    int top = limbs[1] != 0 ? 1 : 0;
+    if ((a1 | b1) != 0) {
+        const std::uint64_t p1 = a0 * b1 + a1 * b0 + limbs[1];
+        const std::uint64_t p2 = a1 * b1 + p1 / limbBase;
+        limbs[1] = p1 % limbBase;
+        limbs[2] = p2 % limbBase;
+        limbs[3] = p2 / limbBase;
+        top = 3;
+        while (limbs[top] == 0)
+            --top;
+    }
+    std::uint64_t product[4];
+    for (int i = 0; i <= top; ++i)
+        product[i] = digits::wordOf(static_cast<std::uint32_t>(limbs[i]));
     const int lowEntry = left.low + right.low - units;
-    const int highEntry = lowEntry + 8 * top + 7 - digits::leadingZeroBytes(words[top]);
+    const int highEntry = lowEntry + 8 * top + 7 - digits::leadingZeroBytes(product[top]);
     if (highEntry >= 63) { // rare: the general route applies the overflow rules
         multiplyByLimbs(left, right);
         return;
     }
-    storeProduct(left, static_cast<std::int8_t>(left.sign * right.sign), words, top, lowEntry,
-                 highEntry);
+    // Left's own digits lie within the sixteen entries from its lowest one.
+    digits::storeWordAt(left, left.low, 0);
+    if (left.low + 8 <= left.high)
+        digits::storeWordAt(left, left.low + 8, 0);
+    for (int i = 0; i <= top; ++i)
+        digits::storeWordAt(left, lowEntry + 8 * i, product[i]);
+    int bottom = 0;
+    while (product[bottom] == 0)
+        ++bottom;
+    left.sign = static_cast<std::int8_t>(left.sign * right.sign);
+    left.low = static_cast<std::uint8_t>(lowEntry + 8 * bottom +
+                                         digits::trailingZeroBytes(product[bottom]));
+    left.high = static_cast<std::uint8_t>(highEntry);
+    digits::markPower(left);
 }
 
 // Ranges that overflow or vanish before any partial product is formed.
@@ -237,11 +239,21 @@ void multiplyInPlace(WorkingDecimal& left, WorkingDecimal& right) {
                 multiplyWords(left, right, leftWord, rightWord);
                 return;
             }
+        } else if (left.high - left.low < 16 && right.high - right.low < 16) {
+            // The words from the lowest entries hold every digit of both operands.
+            const std::uint64_t words[4] = {
+                digits::wordAt(left, left.low),
+                left.high - left.low >= 8 ? digits::wordAt(left, left.low + 8) : 0,
+                digits::wordAt(right, right.low),
+                right.high - right.low >= 8 ? digits::wordAt(right, right.low + 8) : 0,
+            };
+            if (digits::onlyDigits(words[0]) && digits::onlyDigits(words[1]) &&
+                digits::onlyDigits(words[2]) && digits::onlyDigits(words[3])) {
+                multiplyShort(left, right, words);
+                return;
+            }
         } else if (digits::onlyDigits(left) && digits::onlyDigits(right)) {
-            if (left.high - left.low < 16 && right.high - right.low < 16)
-                multiplyShort(left, right);
-            else
-                multiplyByLimbs(left, right);
+            multiplyByLimbs(left, right);
             return;
         }
     }
