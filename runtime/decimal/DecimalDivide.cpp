@@ -274,18 +274,24 @@ void divideByInteger(WorkingDecimal& dividend, const WorkingDecimal& divisor, in
     constexpr int offset = 48;
     std::uint8_t quotient[offset + 64 + 64] = {};
     std::uint64_t remainder = 0;
+    int lowest = 64; // the entry of the lowest quotient word that is not zero
     for (int from = (length - 1) / 16 * 16; from >= 0; from -= 16) {
         // Numerator positions from..from+15 are the dividend's entries from + shift upwards;
-        // entries below the dividend's lowest (or below 0) are zeros.
+        // entries outside the dividend's range (or below 0) are zeros.
         const int entry = from + dividend.low - zeros;
-        const std::uint64_t chunk =
-            digits::wordValue(digits::wordAtAnyEntry(dividend, entry)) +
-            std::uint64_t{digits::wordValue(digits::wordAtAnyEntry(dividend, entry + 8))} *
-                digits::limbBase;
-        std::uint64_t part;
+        std::uint64_t chunk = 0;
+        if (entry + 15 >= dividend.low && entry <= dividend.high)
+            chunk = digits::wordValue(digits::wordAtAnyEntry(dividend, entry)) +
+                    std::uint64_t{digits::wordValue(digits::wordAtAnyEntry(dividend, entry + 8))} *
+                        digits::limbBase;
+        std::uint64_t part = 0;
         if (remainder == 0) {
-            part = chunk / integerDivisor;
-            remainder = chunk % integerDivisor;
+            if (chunk >= integerDivisor) {
+                part = chunk / integerDivisor;
+                remainder = chunk % integerDivisor;
+            } else {
+                remainder = chunk;
+            }
         } else {
             // Below divisor * 10^16, so the part fits 64 bits.
             const digits::Uint128 current =
@@ -294,10 +300,16 @@ void divideByInteger(WorkingDecimal& dividend, const WorkingDecimal& divisor, in
                 digits::divideWide(static_cast<std::uint64_t>(current >> 64),
                                    static_cast<std::uint64_t>(current), integerDivisor, remainder);
         }
-        std::uint8_t* at = quotient + offset + from - 32 - extra;
-        digits::storeWord(at, digits::wordOf(static_cast<std::uint32_t>(part % digits::limbBase)));
-        digits::storeWord(at + 8,
-                          digits::wordOf(static_cast<std::uint32_t>(part / digits::limbBase)));
+        if (part != 0) {
+            std::uint8_t* at = quotient + offset + from - 32 - extra;
+            const auto lower = static_cast<std::uint32_t>(part % digits::limbBase);
+            const auto upper = static_cast<std::uint32_t>(part / digits::limbBase);
+            if (lower != 0)
+                digits::storeWord(at, digits::wordOf(lower));
+            if (upper != 0)
+                digits::storeWord(at + 8, digits::wordOf(upper));
+            lowest = from - extra;
+        }
         // Nothing left to divide: the rest of the quotient is zeros.
         if (remainder == 0 && entry <= dividend.low)
             break;
@@ -312,8 +324,10 @@ void divideByInteger(WorkingDecimal& dividend, const WorkingDecimal& divisor, in
         }
     }
     std::memcpy(dividend.digits.data(), quotient + offset - 32, 64);
-    // Rounding may carry one place above the first digit.
-    finish(dividend, 0, std::min(first + units + extra, 63), sign);
+    // Rounding may carry one place above the first digit, and through zeros below the lowest
+    // word written.
+    const int low = rounded ? 0 : std::clamp(lowest, 0, 63);
+    finish(dividend, low, std::min(first + units + extra, 63), sign);
 }
 
 // The quotient replaces the dividend; `binary` allows the binary route.
