@@ -337,6 +337,17 @@ void divide(WorkingDecimal& dividend, WorkingDecimal& divisor, bool binary) {
         dividend = WorkingDecimal{};
         return;
     }
+    // A divisor whose one digit is a 1 at 10^-29 or above, as a percentage's 100 is: the
+    // rounding below changes nothing, so it is a power of ten without further ado.
+    if (divisor.sign != 0 && divisor.high - divisor.low < 8) {
+        const std::uint64_t word = digits::wordAt(divisor, divisor.low);
+        const int lowest = divisor.low + digits::trailingZeroBytes(word);
+        if (word != 0 && word >> (8 * (lowest - divisor.low)) == 1 && lowest >= 3) {
+            const auto sign = static_cast<std::int8_t>(dividend.sign * divisor.sign);
+            divideByPowerOfTen(dividend, lowest - units, sign);
+            return;
+        }
+    }
     roundAtPlace(divisor, -29);
     if (isZero(divisor)) {
         dividend = WorkingDecimal{};
