@@ -1,5 +1,7 @@
 #include "platform/os/PosixTimeFormat.h"
 
+#include "platform/os/IcuDatePattern.h"
+
 #include <cstdlib>
 #include <langinfo.h>
 #include <locale.h>
@@ -84,6 +86,49 @@ std::string shortDateFromPosix(std::string_view format) {
     return result;
 }
 
+std::string longDateFromIcu(std::string_view pattern) {
+    std::string result;
+    for (std::size_t at = 0; at < pattern.size();) {
+        char c = pattern[at];
+        if (c == '\'') { // quoted text keeps its quotes: the long-date reader skips it the same way
+            auto close = pattern.find('\'', at + 1);
+            auto end = close == std::string_view::npos ? pattern.size() : close + 1;
+            result += pattern.substr(at, end - at);
+            at = end;
+            continue;
+        }
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))) {
+            result += c;
+            ++at;
+            continue;
+        }
+        std::size_t run = 1;
+        while (at + run < pattern.size() && pattern[at + run] == c)
+            ++run;
+        at += run;
+        switch (c) {
+        case 'E':
+        case 'c':
+            result += run >= 4 ? "dddd" : "ddd";
+            break;
+        case 'd':
+            result += run >= 2 ? "dd" : "d";
+            break;
+        case 'M':
+        case 'L':
+            result += std::string(run < 4 ? run : 4, 'M');
+            break;
+        case 'y':
+        case 'u':
+            result += run == 2 ? "yy" : "yyyy";
+            break;
+        default:
+            break; // eras, quarters and the like have no place in the long date
+        }
+    }
+    return result;
+}
+
 struct HourFormat {
     bool twentyFourHour = false;
     bool leadingZero = true;
@@ -145,7 +190,8 @@ std::optional<PosixTimeItems> userPosixTimeItems() {
     if (!locale)
         return std::nullopt;
     PosixTimeItems items{nl_langinfo_l(D_FMT, locale), nl_langinfo_l(T_FMT, locale),
-                         nl_langinfo_l(AM_STR, locale), nl_langinfo_l(PM_STR, locale)};
+                         nl_langinfo_l(AM_STR, locale), nl_langinfo_l(PM_STR, locale),
+                         icuFullDatePattern(name)};
     freelocale(locale);
     return items;
 }
@@ -159,6 +205,11 @@ std::optional<std::string> intlValueFromPosix(std::string_view key, const PosixT
         if (items.dateFormat.empty())
             return std::nullopt;
         return shortDateFromPosix(items.dateFormat);
+    }
+    if (is("sLongDate")) {
+        if (items.longDate.empty())
+            return std::nullopt;
+        return longDateFromIcu(items.longDate);
     }
     if (is("s1159") || is("s2359")) {
         const std::string& text = is("s1159") ? items.amText : items.pmText;

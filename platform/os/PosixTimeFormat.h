@@ -20,7 +20,11 @@
 // |              |                 | %D → MM/dd/yy, %F → yyyy-MM-dd, %b/%h → MMM, %B → MMMM;    |
 // |              |                 | a "-" flag drops the zero (%-d → d, %-m → M); other text is  |
 // |              |                 | copied; "%x" "%d.%m.%Y" gives "dd.MM.yyyy"                  |
-// | "sLongDate"  | (none)          | POSIX has no long date: the key's default                    |
+// | "sLongDate"  | ICU's full date | POSIX has no long date, so ICU's pattern for the locale:     |
+// |              | pattern         | EEEE → dddd, E..EEE → ddd, d → d, dd → dd, M/L → M..MMMM,   |
+// |              |                 | yy → yy, y/yyy/yyyy → yyyy, other letters dropped, quoted    |
+// |              |                 | and other text copied; "EEEE, d. MMMM y" → "dddd, d. MMMM   |
+// |              |                 | yyyy"                                                        |
 //
 // A key the locale does not settle (no hour in t_fmt, an empty AM text) is missing. The "C" and
 // "POSIX" locales are no regional choice of the user's: they map to no keys at all.
@@ -32,10 +36,11 @@ struct PosixTimeItems {
     std::string timeFormat; // t_fmt
     std::string amText;     // am_str
     std::string pmText;     // pm_str
+    std::string longDate;   // ICU's full date pattern for the locale
 };
 
-// The LC_TIME items of the user's locale (LC_ALL, else LC_TIME, else LANG); nothing when that is
-// the "C"/"POSIX" locale or cannot be opened.
+// The LC_TIME items of the user's locale (LC_ALL, else LC_TIME, else LANG), with ICU's long date
+// for it; nothing when that is the "C"/"POSIX" locale or cannot be opened.
 std::optional<PosixTimeItems> userPosixTimeItems();
 
 // The value of one "intl" key mapped from the items, per the table above.

@@ -1,4 +1,5 @@
 #include "platform/os/PosixTimeFormat.h"
+#include "platform/os/IcuDatePattern.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +35,7 @@ TEST(PosixTimeFormat, ShortDates) {
              Row{"%", "%"},
          }) {
         SCOPED_TRACE(row.dFmt);
-        EXPECT_EQ(valueOr("sShortDate", {row.dFmt, "", "", ""}, "missing"), row.shortDate);
+        EXPECT_EQ(valueOr("sShortDate", {row.dFmt, "", "", "", ""}, "missing"), row.shortDate);
     }
     EXPECT_EQ(valueOr("sShortDate", {}, "missing"), "missing");
 }
@@ -61,7 +62,7 @@ TEST(PosixTimeFormat, Times) {
              Row{"%M minutes", "missing", "missing", "missing"},
          }) {
         SCOPED_TRACE(row.tFmt);
-        PosixTimeItems items{"", row.tFmt, "", ""};
+        PosixTimeItems items{"", row.tFmt, "", "", ""};
         EXPECT_EQ(valueOr("iTime", items, "missing"), row.iTime);
         EXPECT_EQ(valueOr("itlzero", items, "missing"), row.iTLzero);
         EXPECT_EQ(valueOr("sTime", items, "missing"), row.sTime);
@@ -69,11 +70,37 @@ TEST(PosixTimeFormat, Times) {
 }
 
 TEST(PosixTimeFormat, AmPmAndOtherKeys) {
-    PosixTimeItems items{"%d/%m/%Y", "%H:%M", "vorm.", ""};
+    PosixTimeItems items{"%d/%m/%Y", "%H:%M", "vorm.", "", ""};
     EXPECT_EQ(valueOr("s1159", items, "missing"), "vorm.");
     EXPECT_EQ(valueOr("s2359", items, "missing"), "missing");
-    EXPECT_EQ(valueOr("sLongDate", items, "missing"), "missing");
+    EXPECT_EQ(valueOr("sLongDate", items, "missing"), "missing"); // no ICU pattern
     EXPECT_EQ(valueOr("sCurrency", items, "missing"), "missing");
+}
+
+TEST(PosixTimeFormat, LongDatesFromIcuPatterns) {
+    struct Row {
+        const char* icu;
+        const char* longDate;
+    };
+    for (const auto& row : {
+             Row{"EEEE, MMMM d, y", "dddd, MMMM d, yyyy"},
+             Row{"EEEE, d. MMMM y", "dddd, d. MMMM yyyy"},
+             Row{"EEEE d 'de' MMMM 'de' y", "dddd d 'de' MMMM 'de' yyyy"},
+             Row{"y年M月d日EEEE", "yyyy年M月d日dddd"},
+             Row{"G y MMMMM dd, EEE", " yyyy MMMM dd, ddd"},
+             Row{"d MMM yy 'unclosed", "d MMM yy 'unclosed"},
+             Row{"d LLLL y", "d MMMM yyyy"},
+         }) {
+        SCOPED_TRACE(row.icu);
+        PosixTimeItems items;
+        items.longDate = row.icu;
+        EXPECT_EQ(valueOr("sLongDate", items, "missing"), row.longDate);
+    }
+    // ICU carries its own locale data, so this holds on machines without generated locales.
+    PosixTimeItems us;
+    us.longDate = icuFullDatePattern("en_US.UTF-8");
+    EXPECT_EQ(valueOr("sLongDate", us, "missing"), "dddd, MMMM d, yyyy");
+    EXPECT_EQ(icuFullDatePattern(""), "");
 }
 
 TEST(PosixTimeFormat, ThePlainLocaleIsNoRegionalChoice) {
