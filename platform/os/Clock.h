@@ -7,8 +7,8 @@ namespace tamberlo::os {
 // The local wall-clock date and time, as the desktop reports it.
 struct LocalDateTime {
     int year = 1801;
-    int month = 1; // 1..12
-    int day = 1;   // 1..31
+    int month = 1;  // 1..12
+    int day = 1;    // 1..31
     int hour = 0;
     int minute = 0;
     int second = 0;

@@ -26,7 +26,8 @@ int getPrivateProfileInt(std::string_view section, std::string_view key, int def
 // written; the old file is then untouched.
 bool writePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, std::string_view file);
-bool deletePrivateProfileKey(std::string_view section, std::string_view key, std::string_view file);
+bool deletePrivateProfileKey(std::string_view section, std::string_view key,
+                             std::string_view file);
 
 // The same on the system profile (win.ini).
 std::string getProfileString(std::string_view section, std::string_view key,
