@@ -10,8 +10,9 @@ public:
     std::optional<std::string> value(std::string_view key) const override {
         if (auto fromProfile = readProfileValue("intl", key, ""))
             return fromProfile;
-        // The locale is read once: its items do not change while the program runs.
-        static const std::optional<PosixTimeItems> posix = userPosixTimeItems();
+        // Asked afresh each time: the keys are read once at start-up, and the environment
+        // decides which locale is the user's.
+        auto posix = userPosixTimeItems();
         if (posix)
             return intlValueFromPosix(key, *posix);
         return std::nullopt;
