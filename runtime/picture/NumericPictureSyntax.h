@@ -1,0 +1,70 @@
+#pragma once
+
+#include "runtime/picture/CompiledPicture.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+// The grammar of a numeric picture ("n-15.2", "N~kr~-17.`2", "N(12)", "N*9.2$"), read into a
+// plain value. The display template and the reading template of entry controls are both built
+// from this one parse, so that what is shown and what is read back agree.
+
+namespace tamberlo {
+
+enum class CurrencyPlace : std::uint8_t { None, Leading, Trailing };
+
+// The separator designators ".", "`", "_", "v" and "V" that may follow a width. A designator
+// followed by another designator or by the end of the picture is the grouping designator; the
+// next designator is the decimal designator, followed by an optional decimal number.
+struct SeparatorDesignators {
+    char grouping = 0; // 0: none written
+    char decimal = 0;  // 0: none written
+    int number = 0;    // the digits after the decimal designator; 0 when none are written
+};
+
+bool isSeparatorDesignator(char c);
+
+// Reads the designators at text[at...] and moves `at` past them. Returns false when the number
+// after the decimal designator exceeds 255.
+bool readSeparatorDesignators(std::string_view text, std::size_t& at, SeparatorDesignators& out);
+
+// What a designator shows: "." a period, "`" a comma, "_" a space; "v" and "V" stand for an
+// implied point and show as "0" and "V" wherever a character is printed for them.
+char designatorCharacter(char designator);
+
+// Reads a width or count: at least one decimal digit, value 1 to 255. Moves `at` past the
+// digits; returns 0 when there are none or the value is out of range.
+int readPictureNumber(std::string_view text, std::size_t& at);
+
+struct NumericPictureSyntax {
+    bool valid = false;
+
+    CurrencyPlace currencyPlace = CurrencyPlace::None;
+    std::uint8_t currencyLength = 0;
+    std::array<char, maxPictureLength> currencyText{}; // bytes, taken literally
+
+    char leadingSign = 0;   // '-', '(' or 0
+    char trailingSign = 0;  // '-', ')' or 0
+    char fill = 0;          // '0' zero fill, '_' blank fill, '*' asterisk fill, or 0
+    std::uint8_t width = 0; // every output character: currency, signs, separators, digits
+
+    char groupingDesignator = 0; // as written, or 0
+    char decimalDesignator = 0;  // as written; 0 when the picture has no decimal places
+    std::uint8_t places = 0;
+
+    std::string_view currency() const { return {currencyText.data(), currencyLength}; }
+    // Output positions taken by sign characters: 0, 1, or 2 for "(" ... ")".
+    int signCount() const { return (leadingSign ? 1 : 0) + (trailingSign ? 1 : 0); }
+    bool impliedDecimal() const { return decimalDesignator == 'v' || decimalDesignator == 'V'; }
+    // The thousands separator, or 0 when the picture groups no digits.
+    char groupingCharacter() const;
+    // The decimal character; a period when the picture gives no decimal designator.
+    char decimalCharacter() const;
+};
+
+// `text` is the picture after its kind letter, with "@" and a final "B" already removed.
+NumericPictureSyntax parseNumericPicture(std::string_view text);
+
+} // namespace tamberlo
