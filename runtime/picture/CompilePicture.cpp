@@ -66,7 +66,7 @@ CompiledPicture compilePicture(std::string_view pictureText) {
         break;
     }
     if (!valid || picture.length == 0)
-        return CompiledPicture{};
+        picture = CompiledPicture{};
     return picture;
 }
 

@@ -24,7 +24,7 @@ bool isSeparatorRole(PositionRole role) {
 
 // Position indices of one kind, in order from the left.
 struct PositionList {
-    std::array<std::uint8_t, maxPictureLength> at{};
+    std::array<std::uint8_t, maxPictureLength> at; // only the first `count` are set
     int count = 0;
     void add(int position) { at[count++] = static_cast<std::uint8_t>(position); }
 };
@@ -68,7 +68,7 @@ constexpr int maxIntegerDigits = maxPictureLength + 1;
 // The value rounded half up on its magnitude to F fraction digits.
 struct RoundedValue {
     // [carry][integer digits][fraction digits]
-    std::array<char, 1 + maxIntegerDigits + maxPictureLength> digits{};
+    std::array<char, 1 + maxIntegerDigits + maxPictureLength> digits;
     int integerStart = 1; // 0 when the rounding carried out of the first digit
     int integerEnd = 1;   // also where the fraction digits start
 
@@ -131,7 +131,8 @@ void fillNumericPositions(const CompiledPicture& picture, int end, std::string_v
     }
 
     // What each digit or grouping position shows; 0 leaves it to its role.
-    std::array<char, maxPictureLength> shown{};
+    std::array<char, maxPictureLength> shown;
+    std::fill_n(shown.begin(), end, '\0');
 
     DigitSource source(digits, pointPosition);
     bool overflow = source.significantIntegerDigits() > integers.count + groups.count;
@@ -208,7 +209,7 @@ void fillNumericPositions(const CompiledPicture& picture, int end, std::string_v
         ++first;
     if (leadEnd == 0 || first == end)
         return;
-    std::array<char, maxPictureLength> held{};
+    std::array<char, maxPictureLength> held;
     int heldCount = 0;
     for (int i = 0; i < leadEnd; ++i)
         if (positions[i].role == PositionRole::Currency || showSign)
