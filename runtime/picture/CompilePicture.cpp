@@ -1,3 +1,5 @@
+#include "runtime/picture/CompilePicture.h"
+
 #include "runtime/datetime/DateTimePicture.h"
 #include "runtime/picture/Format.h"
 #include "runtime/picture/KeyInPicture.h"
@@ -33,12 +35,16 @@ bool compileNumericPicture(std::string_view rest, CompiledPicture& picture) {
 
 } // namespace
 
-CompiledPicture compilePicture(std::string_view pictureText) {
-    CompiledPicture picture;
+bool compilePictureInto(std::string_view pictureText, CompiledPicture& picture) {
     auto text = splitPictureText(pictureText);
-    if (!text.valid)
-        return picture;
+    picture.kind = PictureKind::Numeric;
+    picture.valueType = ValueType::Decimal;
     picture.blankWhenZero = text.blankWhenZero;
+    picture.length = 0;
+    picture.centuryWindow = 0;
+    picture.pictureNumber = 0;
+    if (!text.valid)
+        return false;
     bool valid = false;
     switch (text.kind) {
     case 'N':
@@ -48,9 +54,12 @@ CompiledPicture compilePicture(std::string_view pictureText) {
         valid = compileScientificPicture(text.rest(), picture);
         break;
     case 'D':
+        // The date and time units start from a blank picture, as compilePicture gives them.
+        picture.positions = blankPicture.positions;
         valid = compileDatePicture(text.rest(), picture);
         break;
     case 'T':
+        picture.positions = blankPicture.positions;
         valid = compileTimePicture(text.rest(), picture);
         break;
     case 'P':
@@ -65,8 +74,15 @@ CompiledPicture compilePicture(std::string_view pictureText) {
     default:
         break;
     }
-    if (!valid || picture.length == 0)
-        picture = CompiledPicture{};
+    if (!valid)
+        picture.length = 0;
+    return picture.length != 0;
+}
+
+CompiledPicture compilePicture(std::string_view pictureText) {
+    CompiledPicture picture = blankPicture;
+    if (!compilePictureInto(pictureText, picture))
+        picture = blankPicture;
     return picture;
 }
 

@@ -69,7 +69,7 @@ DigitString realDigits(double value) {
         // Larger than any picture can hold: shown as an overflow.
         number.digits[0] = '1';
         number.count = 1;
-        number.pointPosition = 1000;
+        number.pointPosition = 10000;
         return number;
     }
     char text[32];

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 
 namespace tamberlo {
 
@@ -12,9 +11,26 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool isDigitRole(PositionRole role) {
+// Copies the digits at string indices from..from+count; places outside the string are zeros,
+// and so are bytes that are not digits, so no input can push the arithmetic out of range.
+void copyDigits(std::string_view digits, long long from, int count, char* out) {
+    const long long n = static_cast<long long>(digits.size());
+    const int begin = static_cast<int>(std::clamp<long long>(-from, 0, count));
+    const int end = static_cast<int>(std::clamp<long long>(n - from, begin, count));
+    for (int i = 0; i < begin; ++i)
+        out[i] = '0';
+    for (int i = begin; i < end; ++i) {
+        char c = digits[static_cast<std::size_t>(from + i)];
+        out[i] = isDigit(c) ? c : '0';
+    }
+    for (int i = end; i < count; ++i)
+        out[i] = '0';
+}
+
+// Digit positions, and grouping positions, which may give way to a digit.
+bool holdsDigit(PositionRole role) {
     return role == PositionRole::DigitShown || role == PositionRole::DigitBlank ||
-           role == PositionRole::ImpliedDecimal;
+           role == PositionRole::ImpliedDecimal || role == PositionRole::GroupSeparator;
 }
 
 bool isSeparatorRole(PositionRole role) {
@@ -22,83 +38,160 @@ bool isSeparatorRole(PositionRole role) {
            role == PositionRole::Separator;
 }
 
-// Position indices of one kind, in order from the left.
-struct PositionList {
-    std::array<std::uint8_t, maxPictureLength> at; // only the first `count` are set
-    int count = 0;
-    void add(int position) { at[count++] = static_cast<std::uint8_t>(position); }
+// How many positions of each kind the template has.
+struct TemplateShape {
+    int integers = 0;  // digit positions left of the decimal separator, an implied point included
+    int groups = 0;    // grouping positions
+    int fractions = 0; // digit positions right of the decimal separator
+    int leading = 0;   // currency and sign positions before everything else
+    bool blankDigits = false;
 };
 
-// The digit string as a number: the digit of weight 10^place, '0' outside the string. Bytes
-// that are not digits count as zeros, so no input can push arithmetic out of range.
-class DigitSource {
-public:
-    DigitSource(std::string_view digits, long long pointPosition)
-        : m_digits(digits), m_point(pointPosition) {}
-
-    char atPlace(long long place) const {
-        long long index = m_point - 1 - place;
-        if (index < 0 || index >= static_cast<long long>(m_digits.size()))
-            return '0';
-        char c = m_digits[static_cast<std::size_t>(index)];
-        return isDigit(c) ? c : '0';
+TemplateShape shapeOf(const CompiledPicture& picture, int end) {
+    TemplateShape shape;
+    const auto& positions = picture.positions;
+    int i = 0;
+    while (i < end &&
+           (positions[i].role == PositionRole::Currency || positions[i].role == PositionRole::Sign))
+        ++i;
+    shape.leading = i;
+    int digits = 0, groups = 0, integers = -1; // integers: digits up to the decimal separator
+    bool blank = false;
+    for (; i < end; ++i) {
+        switch (positions[i].role) {
+        case PositionRole::DigitBlank:
+            blank = true;
+            [[fallthrough]];
+        case PositionRole::DigitShown:
+            ++digits;
+            break;
+        case PositionRole::ImpliedDecimal:
+            ++digits;
+            [[fallthrough]];
+        case PositionRole::DecimalSeparator:
+            if (integers < 0)
+                integers = digits;
+            break;
+        case PositionRole::GroupSeparator:
+            ++groups;
+            break;
+        default:
+            break;
+        }
     }
-
-    // Integer digits from the first non-zero one (0 when the integer part is zero).
-    long long significantIntegerDigits() const {
-        long long end = std::min<long long>(m_point, static_cast<long long>(m_digits.size()));
-        for (long long i = 0; i < end; ++i)
-            if (isDigit(m_digits[static_cast<std::size_t>(i)]) &&
-                m_digits[static_cast<std::size_t>(i)] != '0')
-                return m_point - i;
-        return 0;
-    }
-
-    long long point() const { return m_point; }
-
-private:
-    std::string_view m_digits;
-    long long m_point;
-};
+    shape.integers = integers < 0 ? digits : integers;
+    shape.fractions = digits - shape.integers;
+    shape.groups = groups;
+    shape.blankDigits = blank;
+    return shape;
+}
 
 // Longest integer part ever materialised: more significant digits than that cannot fit any
-// template, and the zeros above it would be dropped anyway.
+// template, and the zeros above them would be dropped anyway.
 constexpr int maxIntegerDigits = maxPictureLength + 1;
 
-// The value rounded half up on its magnitude to F fraction digits.
-struct RoundedValue {
-    // [carry][integer digits][fraction digits]
-    std::array<char, 1 + maxIntegerDigits + maxPictureLength> digits;
-    int integerStart = 1; // 0 when the rounding carried out of the first digit
-    int integerEnd = 1;   // also where the fraction digits start
+// The value rounded half up on its magnitude to a number of fraction digits.
+class RoundedValue {
+public:
+    // Returns false when the integer part has more than `room` significant digits, which no
+    // rounding can make fit.
+    bool round(std::string_view digits, long long point, int fractionCount, int room) {
+        const long long n = static_cast<long long>(digits.size());
+        const long long integerEnd = std::min(point, n);
+        long long first = 0;
+        while (first < integerEnd && digits[static_cast<std::size_t>(first)] == '0')
+            ++first;
+        if (first < integerEnd && point - first > room)
+            return false;
 
-    const char* integer() const { return digits.data() + integerStart; }
-    int integerCount() const { return integerEnd - integerStart; }
-    const char* fraction() const { return digits.data() + integerEnd; }
+        const int integerCount =
+            static_cast<int>(std::clamp<long long>(point, 0, maxIntegerDigits));
+        char* d = m_digits.data();
+        d[0] = '0';
+        copyDigits(digits, point - integerCount, integerCount, d + 1);
+        copyDigits(digits, point, fractionCount, d + 1 + integerCount);
+        m_integerStart = 1;
+        m_integerEnd = 1 + integerCount;
+
+        const long long next = point + fractionCount;
+        if (next >= 0 && next < n && digits[static_cast<std::size_t>(next)] >= '5') {
+            int i = integerCount + fractionCount;
+            while (i >= 1 && d[i] == '9')
+                d[i--] = '0';
+            if (i >= 1) {
+                ++d[i];
+            } else {
+                d[0] = '1';
+                m_integerStart = 0;
+            }
+        }
+        return true;
+    }
+
+    // Drops leading zeros of the integer digits while more than `keep` remain.
+    void trimIntegerTo(int keep) {
+        while (m_integerEnd - m_integerStart > keep && m_digits[m_integerStart] == '0')
+            ++m_integerStart;
+    }
+
+    const char* integer() const { return m_digits.data() + m_integerStart; }
+    int integerCount() const { return m_integerEnd - m_integerStart; }
+    const char* fraction() const { return m_digits.data() + m_integerEnd; }
+
+private:
+    // [carry][integer digits][fraction digits]
+    std::array<char, 1 + maxIntegerDigits + maxPictureLength> m_digits;
+    int m_integerStart = 1;
+    int m_integerEnd = 1;
 };
 
-void roundValue(const DigitSource& source, int fractionCount, RoundedValue& value) {
-    const int integerCount =
-        static_cast<int>(std::clamp<long long>(source.point(), 0, maxIntegerDigits));
-    char* d = value.digits.data();
-    d[0] = '0';
-    for (int j = 0; j < integerCount; ++j)
-        d[1 + j] = source.atPlace(integerCount - 1 - j);
-    for (int f = 1; f <= fractionCount; ++f)
-        d[integerCount + f] = source.atPlace(-f);
-    value.integerStart = 1;
-    value.integerEnd = 1 + integerCount;
+bool blankZeroAt(const CompiledPicture& picture, int i, char previous) {
+    return !isDigit(previous) && !(i > 0 && isSeparatorRole(picture.positions[i - 1].role));
+}
 
-    if (source.atPlace(-fractionCount - 1) < '5')
-        return;
-    int i = integerCount + fractionCount;
-    while (i >= 1 && d[i] == '9')
-        d[i--] = '0';
-    if (i >= 1) {
-        ++d[i];
-    } else {
-        d[0] = '1';
-        value.integerStart = 0;
+// The positions left to right for a value that fits.
+void fillDigits(const CompiledPicture& picture, int end, const RoundedValue& value,
+                const TemplateShape& shape, bool showSign, char* out) {
+    const int k = value.integerCount();
+    const char* integer = value.integer();
+    const char* fraction = value.fraction();
+    // With k up to I the digits are right-aligned in the integer positions after I - k leading
+    // ones; beyond I the leftmost grouping positions take the extra digits.
+    const int leadingDigits = std::max(shape.integers - k, 0);
+    const int groupsGivenUp = std::max(k - shape.integers, 0);
+
+    int integersSeen = 0, groupsSeen = 0;
+    const char* next = integer; // the next integer digit to place
+    bool afterSeparator = false;
+    char previous = 0;
+    for (int i = 0; i < end; ++i) {
+        auto [fill, role] = picture.positions[i];
+        char c = fill;
+        if (role == PositionRole::DigitBlank || role == PositionRole::DigitShown) {
+            if (afterSeparator)
+                c = *fraction++;
+            else if (integersSeen++ < leadingDigits)
+                c = role == PositionRole::DigitBlank ? ' ' : fill;
+            else
+                c = *next++;
+            if (c == '0' && role == PositionRole::DigitBlank && blankZeroAt(picture, i, previous))
+                c = ' ';
+        } else if (role == PositionRole::GroupSeparator) {
+            if (groupsSeen++ < groupsGivenUp)
+                c = *next++;
+            else
+                c = isDigit(previous) ? fill : previous == '*' ? '*' : ' ';
+        } else if (role == PositionRole::DecimalSeparator) {
+            afterSeparator = true;
+        } else if (role == PositionRole::Sign) {
+            c = showSign ? fill : ' ';
+        } else if (role == PositionRole::ImpliedDecimal) {
+            if (integersSeen++ >= leadingDigits)
+                c = *next++;
+            afterSeparator = true;
+        }
+        out[i] = c;
+        previous = c;
     }
 }
 
@@ -108,114 +201,45 @@ void fillNumericPositions(const CompiledPicture& picture, int end, std::string_v
                           long long pointPosition, bool negative, char* out) {
     const auto& positions = picture.positions;
     const bool pattern = picture.kind == PictureKind::Pattern;
+    const auto shape = shapeOf(picture, end);
 
-    int separator = end;
-    for (int i = 0; i < end; ++i) {
-        auto role = positions[i].role;
-        if (role == PositionRole::DecimalSeparator || role == PositionRole::ImpliedDecimal) {
-            separator = i;
-            break;
-        }
-    }
-    PositionList integers, groups, fractions;
-    bool hasBlankDigits = false;
-    for (int i = 0; i < end; ++i) {
-        auto role = positions[i].role;
-        hasBlankDigits = hasBlankDigits || role == PositionRole::DigitBlank;
-        if (role == PositionRole::ImpliedDecimal || (isDigitRole(role) && i < separator))
-            integers.add(i);
-        else if (isDigitRole(role))
-            fractions.add(i);
-        else if (role == PositionRole::GroupSeparator)
-            groups.add(i);
-    }
-
-    // What each digit or grouping position shows; 0 leaves it to its role.
-    std::array<char, maxPictureLength> shown;
-    std::fill_n(shown.begin(), end, '\0');
-
-    DigitSource source(digits, pointPosition);
-    bool overflow = source.significantIntegerDigits() > integers.count + groups.count;
     RoundedValue value;
+    bool overflow =
+        !value.round(digits, pointPosition, shape.fractions, shape.integers + shape.groups);
     if (!overflow) {
-        roundValue(source, fractions.count, value);
-        const char* integer = value.integer();
-        int k = value.integerCount();
-        while (k > integers.count && *integer == '0') {
-            ++integer;
-            --k;
-        }
-        overflow = k > integers.count + groups.count;
-        if (!overflow) {
-            if (k <= integers.count) {
-                int leading = integers.count - k;
-                for (int s = leading; s < integers.count; ++s)
-                    shown[integers.at[s]] = integer[s - leading];
-            } else {
-                // The leftmost grouping positions give way to the extra digits.
-                int givenUp = k - integers.count, g = 0, d = 0;
-                for (int s = 0; s < k; ++s) {
-                    bool takeGroup =
-                        g < givenUp && (d == integers.count || groups.at[g] < integers.at[d]);
-                    shown[takeGroup ? groups.at[g++] : integers.at[d++]] = integer[s];
-                }
-            }
-            for (int f = 0; f < fractions.count; ++f)
-                shown[fractions.at[f]] = value.fraction()[f];
-        }
+        value.trimIntegerTo(shape.integers);
+        overflow = value.integerCount() > shape.integers + shape.groups;
     }
-    if (overflow) {
-        if (pattern && integers.count == 0) {
-            std::fill(out, out + end, ' ');
-            return;
-        }
-        for (const PositionList* list : {&integers, &groups, &fractions})
-            for (int s = 0; s < list->count; ++s)
-                shown[list->at[s]] = '#';
+    if (overflow && pattern && shape.integers == 0) {
+        std::fill(out, out + end, ' ');
+        return;
     }
 
     const bool showSign = negative && !pattern;
-    char previous = 0;
-    for (int i = 0; i < end; ++i) {
-        auto [fill, role] = positions[i];
-        char c = fill;
-        if (shown[i]) {
-            c = shown[i];
-            if (c == '0' && role == PositionRole::DigitBlank && !isDigit(previous) &&
-                !(i > 0 && isSeparatorRole(positions[i - 1].role)))
-                c = ' ';
-        } else if (role == PositionRole::DigitBlank) {
-            c = ' ';
-        } else if (role == PositionRole::GroupSeparator) {
-            c = isDigit(previous) ? fill : previous == '*' ? '*' : ' ';
-        } else if (role == PositionRole::Sign) {
-            c = showSign ? fill : ' ';
+    if (overflow) {
+        for (int i = 0; i < end; ++i) {
+            auto [fill, role] = positions[i];
+            out[i] = holdsDigit(role) ? '#' : role == PositionRole::Sign && !showSign ? ' ' : fill;
         }
-        out[i] = c;
-        previous = c;
+    } else {
+        fillDigits(picture, end, value, shape, showSign, out);
     }
 
     // A leading currency and a minus sign stand right before the first digit shown.
-    if (pattern || !hasBlankDigits)
+    if (pattern || !shape.blankDigits || shape.leading == 0)
         return;
-    int leadEnd = 0;
-    while (leadEnd < end && (positions[leadEnd].role == PositionRole::Currency ||
-                             positions[leadEnd].role == PositionRole::Sign))
-        ++leadEnd;
-    int first = leadEnd;
-    while (first < end && !((isDigitRole(positions[first].role) ||
-                             positions[first].role == PositionRole::GroupSeparator) &&
-                            (isDigit(out[first]) || out[first] == '#')))
+    int first = shape.leading;
+    while (first < end &&
+           !((isDigit(out[first]) || out[first] == '#') && holdsDigit(positions[first].role)))
         ++first;
-    if (leadEnd == 0 || first == end)
+    if (first == end)
         return;
-    std::array<char, maxPictureLength> held;
-    int heldCount = 0;
-    for (int i = 0; i < leadEnd; ++i)
+    int to = first;
+    for (int i = shape.leading; i-- > 0;) {
         if (positions[i].role == PositionRole::Currency || showSign)
-            held[heldCount++] = positions[i].fill;
-    std::fill(out, out + first, ' ');
-    std::copy(held.begin(), held.begin() + heldCount, out + first - heldCount);
+            out[--to] = positions[i].fill;
+    }
+    std::fill(out, out + to, ' ');
 }
 
 } // namespace tamberlo

@@ -12,53 +12,25 @@ bool isDigit(char c) {
 // leaves `syntax` untouched when there is no currency at `at`.
 bool readCurrency(std::string_view text, std::size_t& at, CurrencyPlace place,
                   NumericPictureSyntax& syntax) {
-    if (at >= text.size())
+    if (at >= text.size() || (text[at] != '$' && text[at] != '~'))
         return true;
     if (text[at] == '$') {
-        syntax.currencyText[0] = '$';
-        syntax.currencyLength = 1;
-        syntax.currencyPlace = place;
-        ++at;
-        return true;
+        syntax.currency = text.substr(at++, 1);
+    } else {
+        // A plain scan: currency texts are a few characters long.
+        auto close = at + 1;
+        while (close < text.size() && text[close] != '~')
+            ++close;
+        if (close == text.size() || close == at + 1)
+            return false;
+        syntax.currency = text.substr(at + 1, close - at - 1);
+        at = close + 1;
     }
-    if (text[at] != '~')
-        return true;
-    auto close = text.find('~', at + 1);
-    if (close == std::string_view::npos || close == at + 1)
-        return false;
-    auto length = close - at - 1;
-    if (length > maxPictureLength)
-        return false;
-    for (std::size_t i = 0; i < length; ++i)
-        syntax.currencyText[i] = text[at + 1 + i];
-    syntax.currencyLength = static_cast<std::uint8_t>(length);
     syntax.currencyPlace = place;
-    at = close + 1;
     return true;
 }
 
-bool startsCurrency(std::string_view text, std::size_t at) {
-    return at < text.size() && (text[at] == '$' || text[at] == '~');
-}
-
 } // namespace
-
-bool isSeparatorDesignator(char c) {
-    return c == '.' || c == '`' || c == '_' || c == 'v' || c == 'V';
-}
-
-char designatorCharacter(char designator) {
-    switch (designator) {
-    case '`':
-        return ',';
-    case '_':
-        return ' ';
-    case 'v':
-        return '0';
-    default: // '.' and 'V' show as themselves
-        return designator;
-    }
-}
 
 bool readSeparatorDesignators(std::string_view text, std::size_t& at, SeparatorDesignators& out) {
     auto n = text.size();
@@ -90,29 +62,14 @@ int readPictureNumber(std::string_view text, std::size_t& at) {
     return any ? number : 0;
 }
 
-char NumericPictureSyntax::groupingCharacter() const {
-    if (groupingDesignator)
-        return designatorCharacter(groupingDesignator);
-    if (fill == '0' || fill == '_')
-        return 0;
-    if (decimalDesignator == '`')
-        return '.';
-    if (fill == '*')
-        return '*';
-    return ',';
-}
+namespace {
 
-char NumericPictureSyntax::decimalCharacter() const {
-    return decimalDesignator ? designatorCharacter(decimalDesignator) : '.';
-}
-
-NumericPictureSyntax parseNumericPicture(std::string_view text) {
-    NumericPictureSyntax syntax;
+bool parseInto(std::string_view text, NumericPictureSyntax& syntax) {
     std::size_t at = 0;
     auto n = text.size();
 
     if (!readCurrency(text, at, CurrencyPlace::Leading, syntax))
-        return {};
+        return false;
     if (at < n && (text[at] == '-' || text[at] == '('))
         syntax.leadingSign = text[at++];
     if (at < n && (text[at] == '0' || text[at] == '_' || text[at] == '*'))
@@ -120,12 +77,12 @@ NumericPictureSyntax parseNumericPicture(std::string_view text) {
 
     int width = readPictureNumber(text, at);
     if (width == 0)
-        return {};
+        return false;
     syntax.width = static_cast<std::uint8_t>(width);
 
     SeparatorDesignators designators;
     if (!readSeparatorDesignators(text, at, designators))
-        return {};
+        return false;
     syntax.groupingDesignator = designators.grouping;
     // Without places there is no decimal part, and the designator has nothing to separate.
     if (designators.decimal && designators.number > 0) {
@@ -135,30 +92,38 @@ NumericPictureSyntax parseNumericPicture(std::string_view text) {
 
     if (at < n && text[at] == '-') {
         if (syntax.leadingSign)
-            return {};
+            return false;
         syntax.trailingSign = text[at++];
     } else if (at < n && text[at] == ')') {
         if (syntax.leadingSign != '(')
-            return {};
+            return false;
         syntax.trailingSign = text[at++];
     }
     if (syntax.leadingSign == '(' && syntax.trailingSign != ')')
-        return {};
+        return false;
 
-    if (startsCurrency(text, at)) {
+    if (at < n && (text[at] == '$' || text[at] == '~')) {
         if (syntax.currencyPlace != CurrencyPlace::None)
-            return {};
+            return false;
         if (!readCurrency(text, at, CurrencyPlace::Trailing, syntax))
-            return {};
+            return false;
     }
     if (at != n)
-        return {};
+        return false;
 
-    int needed =
-        syntax.currencyLength + syntax.signCount() + (syntax.places ? syntax.places + 1 : 0);
-    if (needed > width)
-        return {};
-    syntax.valid = true;
+    auto needed = syntax.currency.size() + static_cast<std::size_t>(syntax.signCount()) +
+                  (syntax.places ? syntax.places + 1u : 0u);
+    return needed <= static_cast<std::size_t>(width);
+}
+
+} // namespace
+
+NumericPictureSyntax parseNumericPicture(std::string_view text) {
+    NumericPictureSyntax syntax;
+    if (parseInto(text, syntax))
+        syntax.valid = true;
+    else
+        syntax = NumericPictureSyntax{};
     return syntax;
 }
 

@@ -2,7 +2,6 @@
 
 #include "runtime/picture/CompiledPicture.h"
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -24,7 +23,9 @@ struct SeparatorDesignators {
     int number = 0;    // the digits after the decimal designator; 0 when none are written
 };
 
-bool isSeparatorDesignator(char c);
+inline bool isSeparatorDesignator(char c) {
+    return c == '.' || c == '`' || c == '_' || c == 'v' || c == 'V';
+}
 
 // Reads the designators at text[at...] and moves `at` past them. Returns false when the number
 // after the decimal designator exceeds 255.
@@ -32,18 +33,22 @@ bool readSeparatorDesignators(std::string_view text, std::size_t& at, SeparatorD
 
 // What a designator shows: "." a period, "`" a comma, "_" a space; "v" and "V" stand for an
 // implied point and show as "0" and "V" wherever a character is printed for them.
-char designatorCharacter(char designator);
+inline char designatorCharacter(char designator) {
+    return designator == '`' ? ',' : designator == '_' ? ' ' : designator == 'v' ? '0' : designator;
+}
 
 // Reads a width or count: at least one decimal digit, value 1 to 255. Moves `at` past the
 // digits; returns 0 when there are none or the value is out of range.
 int readPictureNumber(std::string_view text, std::size_t& at);
 
+// The parts of a numeric picture as written. `currency` views the parsed text, so the parse
+// is used while that text lives (compiling a template or an entry template from it). When
+// `valid` is false every other field is at its default.
 struct NumericPictureSyntax {
     bool valid = false;
 
     CurrencyPlace currencyPlace = CurrencyPlace::None;
-    std::uint8_t currencyLength = 0;
-    std::array<char, maxPictureLength> currencyText{}; // bytes, taken literally
+    std::string_view currency; // bytes, taken literally; "$" or the text between the "~"
 
     char leadingSign = 0;   // '-', '(' or 0
     char trailingSign = 0;  // '-', ')' or 0
@@ -54,14 +59,21 @@ struct NumericPictureSyntax {
     char decimalDesignator = 0;  // as written; 0 when the picture has no decimal places
     std::uint8_t places = 0;
 
-    std::string_view currency() const { return {currencyText.data(), currencyLength}; }
     // Output positions taken by sign characters: 0, 1, or 2 for "(" ... ")".
     int signCount() const { return (leadingSign ? 1 : 0) + (trailingSign ? 1 : 0); }
     bool impliedDecimal() const { return decimalDesignator == 'v' || decimalDesignator == 'V'; }
     // The thousands separator, or 0 when the picture groups no digits.
-    char groupingCharacter() const;
+    char groupingCharacter() const {
+        if (groupingDesignator)
+            return designatorCharacter(groupingDesignator);
+        if (fill == '0' || fill == '_')
+            return 0;
+        return decimalDesignator == '`' ? '.' : fill == '*' ? '*' : ',';
+    }
     // The decimal character; a period when the picture gives no decimal designator.
-    char decimalCharacter() const;
+    char decimalCharacter() const {
+        return decimalDesignator ? designatorCharacter(decimalDesignator) : '.';
+    }
 };
 
 // `text` is the picture after its kind letter, with "@" and a final "B" already removed.

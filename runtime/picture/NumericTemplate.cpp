@@ -1,69 +1,56 @@
 #include "runtime/picture/NumericTemplate.h"
 
-#include <array>
-
 namespace tamberlo {
 
 void buildNumericTemplate(const NumericPictureSyntax& syntax, CompiledPicture& picture) {
-    const int width = syntax.width;
-    std::array<bool, maxPictureLength> taken{};
-    auto put = [&](int at, PositionRole role, char fill) {
-        picture.positions[at] = {fill, role};
-        taken[at] = true;
-    };
-
+    auto& positions = picture.positions;
     picture.kind = PictureKind::Numeric;
     picture.valueType = ValueType::Decimal;
     picture.length = syntax.width;
 
+    // The positions still free are always left..right.
     int left = 0;
-    int right = width - 1;
-    auto currency = syntax.currency();
+    int right = syntax.width - 1;
     if (syntax.currencyPlace == CurrencyPlace::Leading) {
-        for (char c : currency)
-            put(left++, PositionRole::Currency, c);
+        for (char c : syntax.currency)
+            positions[left++] = {c, PositionRole::Currency};
     } else if (syntax.currencyPlace == CurrencyPlace::Trailing) {
-        for (auto i = currency.size(); i-- > 0;)
-            put(right--, PositionRole::Currency, currency[i]);
+        for (auto i = syntax.currency.size(); i-- > 0;)
+            positions[right--] = {syntax.currency[i], PositionRole::Currency};
     }
     if (syntax.leadingSign)
-        put(left++, PositionRole::Sign, syntax.leadingSign);
+        positions[left++] = {syntax.leadingSign, PositionRole::Sign};
     if (syntax.trailingSign)
-        put(right--, PositionRole::Sign, syntax.trailingSign);
+        positions[right--] = {syntax.trailingSign, PositionRole::Sign};
 
     if (syntax.places) {
         for (int i = 0; i < syntax.places; ++i)
-            put(right--, PositionRole::DigitShown, '0');
-        put(right,
-            syntax.impliedDecimal() ? PositionRole::ImpliedDecimal : PositionRole::DecimalSeparator,
-            designatorCharacter(syntax.decimalDesignator));
-        if (right > 0)
-            --right;
+            positions[right--] = {'0', PositionRole::DigitShown};
+        positions[right--] = {designatorCharacter(syntax.decimalDesignator),
+                              syntax.impliedDecimal() ? PositionRole::ImpliedDecimal
+                                                      : PositionRole::DecimalSeparator};
     }
 
-    // The width check leaves room for everything above, so a taken position here means the
-    // picture has no integer digits at all.
-    if (right < 0 || taken[right])
+    // The width check leaves room for everything above; no room left means no integer digits.
+    if (right < left)
         return;
-    put(right, syntax.impliedDecimal() ? PositionRole::DigitBlank : PositionRole::DigitShown, '0');
+    positions[right] = {'0', syntax.impliedDecimal() ? PositionRole::DigitBlank
+                                                     : PositionRole::DigitShown};
 
     const char grouping = syntax.groupingCharacter();
     // Asterisk fill without a written grouping designator fills the would-be separators too.
-    const bool groupsAreDigits = syntax.fill == '*' && !syntax.groupingDesignator;
+    const auto groupRole = syntax.fill == '*' && !syntax.groupingDesignator
+                               ? PositionRole::DigitShown
+                               : PositionRole::GroupSeparator;
     const char digitFill = syntax.fill == '0' ? '0' : syntax.fill == '*' ? '*' : ' ';
-    int counter = 1;
+    const auto digitRole = digitFill == ' ' ? PositionRole::DigitBlank : PositionRole::DigitShown;
+    // Counting the units digit as the first, every fourth position leftwards separates a group
+    // of three, but never the leftmost one.
     for (int at = right - 1; at >= left; --at) {
-        if (grouping && counter == 3 && at != left) {
-            if (groupsAreDigits)
-                put(at, PositionRole::DigitShown, grouping);
-            else
-                put(at, PositionRole::GroupSeparator, grouping);
-            counter = 0;
-        } else {
-            put(at, digitFill == ' ' ? PositionRole::DigitBlank : PositionRole::DigitShown,
-                digitFill);
-            ++counter;
-        }
+        if (grouping && (right - at) % 4 == 3 && at != left)
+            positions[at] = {grouping, groupRole};
+        else
+            positions[at] = {digitFill, digitRole};
     }
 }
 

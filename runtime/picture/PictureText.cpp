@@ -1,8 +1,8 @@
 #include "runtime/picture/PictureText.h"
 
-#include "runtime/picture/CompiledPicture.h"
-
 namespace tamberlo {
+
+const CompiledPicture blankPicture{};
 
 PictureText splitPictureText(std::string_view text) {
     PictureText picture;

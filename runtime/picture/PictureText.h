@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/picture/CompiledPicture.h"
+
 #include <string_view>
 
 namespace tamberlo {
@@ -16,5 +18,9 @@ struct PictureText {
 };
 
 PictureText splitPictureText(std::string_view text);
+
+// The picture every compilation starts from. Defined apart from its users so that starting
+// from it is one block copy rather than 255 position stores.
+extern const CompiledPicture blankPicture;
 
 } // namespace tamberlo

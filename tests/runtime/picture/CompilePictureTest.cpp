@@ -176,7 +176,7 @@ TEST(NumericPictureSyntax, ReadsEveryPart) {
     auto s = parseNumericPicture("~kr ~-17.`2");
     ASSERT_TRUE(s.valid);
     EXPECT_EQ(s.currencyPlace, CurrencyPlace::Leading);
-    EXPECT_EQ(s.currency(), "kr ");
+    EXPECT_EQ(s.currency, "kr ");
     EXPECT_EQ(s.leadingSign, '-');
     EXPECT_EQ(s.trailingSign, 0);
     EXPECT_EQ(s.width, 17);

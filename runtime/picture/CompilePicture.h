@@ -1,0 +1,14 @@
+#pragma once
+
+#include "runtime/picture/CompiledPicture.h"
+
+#include <string_view>
+
+namespace tamberlo {
+
+// compilePicture without the blank start: writes every field of `picture` and its first
+// `length` positions, leaving the positions after them as they were. Returns false for an
+// invalid picture (length 0).
+bool compilePictureInto(std::string_view pictureText, CompiledPicture& picture);
+
+} // namespace tamberlo
