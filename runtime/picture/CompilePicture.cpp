@@ -17,7 +17,7 @@ namespace {
 bool compileStringPicture(std::string_view rest, CompiledPicture& picture) {
     std::size_t at = 0;
     int width = readPictureNumber(rest, at);
-    if (width == 0 || rest.find_first_not_of(' ', at) != std::string_view::npos)
+    if (width <= 0 || rest.find_first_not_of(' ', at) != std::string_view::npos)
         return false;
     picture.kind = PictureKind::String;
     picture.valueType = ValueType::Text;

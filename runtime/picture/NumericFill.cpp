@@ -11,6 +11,11 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Bytes that are not digits count as zeros throughout.
+bool isNonZeroDigit(char c) {
+    return c >= '1' && c <= '9';
+}
+
 // Copies the digits at string indices from..from+count; places outside the string are zeros,
 // and so are bytes that are not digits, so no input can push the arithmetic out of range.
 void copyDigits(std::string_view digits, long long from, int count, char* out) {
@@ -99,7 +104,7 @@ public:
         const long long n = static_cast<long long>(digits.size());
         const long long integerEnd = std::min(point, n);
         long long first = 0;
-        while (first < integerEnd && digits[static_cast<std::size_t>(first)] == '0')
+        while (first < integerEnd && !isNonZeroDigit(digits[static_cast<std::size_t>(first)]))
             ++first;
         if (first < integerEnd && point - first > room)
             return false;
@@ -114,7 +119,8 @@ public:
         m_integerEnd = 1 + integerCount;
 
         const long long next = point + fractionCount;
-        if (next >= 0 && next < n && digits[static_cast<std::size_t>(next)] >= '5') {
+        const char decider = next >= 0 && next < n ? digits[static_cast<std::size_t>(next)] : '0';
+        if (decider >= '5' && decider <= '9') {
             int i = integerCount + fractionCount;
             while (i >= 1 && d[i] == '9')
                 d[i--] = '0';

@@ -39,27 +39,19 @@ bool readSeparatorDesignators(std::string_view text, std::size_t& at, SeparatorD
         out.grouping = text[at++];
     if (at < n && isSeparatorDesignator(text[at])) {
         out.decimal = text[at++];
-        int number = 0;
-        while (at < n && isDigit(text[at])) {
-            number = number * 10 + (text[at++] - '0');
-            if (number > maxPictureLength)
-                return false;
-        }
-        out.number = number;
+        out.number = readPictureNumber(text, at);
     }
-    return true;
+    return out.number >= 0;
 }
 
 int readPictureNumber(std::string_view text, std::size_t& at) {
     int number = 0;
-    bool any = false;
     while (at < text.size() && isDigit(text[at])) {
-        any = true;
         number = number * 10 + (text[at++] - '0');
         if (number > maxPictureLength)
-            return 0;
+            return -1;
     }
-    return any ? number : 0;
+    return number;
 }
 
 namespace {
@@ -76,7 +68,7 @@ bool parseInto(std::string_view text, NumericPictureSyntax& syntax) {
         syntax.fill = text[at++];
 
     int width = readPictureNumber(text, at);
-    if (width == 0)
+    if (width <= 0)
         return false;
     syntax.width = static_cast<std::uint8_t>(width);
 

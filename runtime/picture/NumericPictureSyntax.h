@@ -37,8 +37,8 @@ inline char designatorCharacter(char designator) {
     return designator == '`' ? ',' : designator == '_' ? ' ' : designator == 'v' ? '0' : designator;
 }
 
-// Reads a width or count: at least one decimal digit, value 1 to 255. Moves `at` past the
-// digits; returns 0 when there are none or the value is out of range.
+// Reads the decimal digits at text[at...] and moves `at` past them. Returns their value, 0 when
+// there are none, or -1 when the value exceeds 255.
 int readPictureNumber(std::string_view text, std::size_t& at);
 
 // The parts of a numeric picture as written. `currency` views the parsed text, so the parse
