@@ -1,7 +1,10 @@
 #include "runtime/picture/Format.h"
 
+#include "runtime/decimal/DecimalConversion.h"
 #include "runtime/decimal/DecimalStack.h"
+#include "runtime/decimal/DecimalText.h"
 #include "runtime/decimal/DigitString.h"
+#include "runtime/picture/CompilePicture.h"
 #include "runtime/picture/TextFill.h"
 
 #include <algorithm>
@@ -18,30 +21,23 @@ bool isTextKind(const CompiledPicture& picture) {
     return picture.kind == PictureKind::String || picture.kind == PictureKind::KeyIn;
 }
 
-// The plain form of a number ("-1234.5") for text pictures given a number directly: their
-// filling step knows no sign or point, so the number arrives as the text it would convert to.
-struct PlainText {
-    std::array<char, 66> text{}; // sign, point and up to 64 digits
-    std::size_t size = 0;
+// Text pictures given a number directly show its plain form ("-1234.5"): their filling step
+// knows no sign or point.
+std::size_t fillPlainText(const CompiledPicture& picture, const WorkingDecimal& value, char* out) {
+    char text[maxPlainTextLength];
+    return fillTextPicture(picture, {text, writePlainText(value, text)}, out);
+}
 
-    explicit PlainText(const DigitString& number) {
-        auto digits = number.view();
-        auto point = static_cast<std::size_t>(std::max(number.pointPosition, 0));
-        if (number.negative)
-            text[size++] = '-';
-        for (std::size_t i = 0; i < digits.size(); ++i) {
-            if (i == point)
-                text[size++] = '.';
-            text[size++] = digits[i];
-        }
-    }
-    std::string_view view() const { return {text.data(), size}; }
-};
-
-std::size_t formatNumber(const CompiledPicture& picture, const DigitString& number, char* out) {
-    if (isTextKind(picture))
-        return fillTextPicture(picture, PlainText(number).view(), out);
+std::size_t formatDigitString(const CompiledPicture& picture, const DigitString& number,
+                              char* out) {
     return formatDigits(picture, number.view(), number.pointPosition, number.negative, out);
+}
+
+// The decimal-value form: its digits, or its plain text for text pictures.
+std::size_t formatDecimal(const CompiledPicture& picture, const WorkingDecimal& value, char* out) {
+    if (isTextKind(picture))
+        return fillPlainText(picture, value, out);
+    return formatDigitString(picture, toDigitString(value), out);
 }
 
 DigitString integerDigits(std::int32_t value) {
@@ -89,65 +85,53 @@ DigitString realDigits(double value) {
     return number;
 }
 
-// Everything a decimal value converts to is taken from the engine, so that FORMAT shows what
-// arithmetic would compute with.
-DigitString decimalFromReal(double value) {
-    pushReal(value);
-    return toDigitString(popWorkingDecimal());
-}
-
-DigitString decimalFromText(std::string_view text) {
-    pushText(text);
-    return toDigitString(popWorkingDecimal());
-}
-
-double realFromText(std::string_view text) {
-    pushText(text);
-    return popReal();
+// FORMAT compiles its picture on every call, into this thread's own picture: only the first
+// `length` positions are ever read, so the rest need not be cleared each time. FORMAT is never
+// re-entered on a thread, so one picture suffices.
+const CompiledPicture& compileForFormat(std::string_view text) {
+    thread_local CompiledPicture picture;
+    compilePictureInto(text, picture);
+    return picture;
 }
 
 } // namespace
 
 std::string FORMAT(std::int32_t value, std::string_view picture) {
-    auto compiled = compilePicture(picture);
+    const auto& compiled = compileForFormat(picture);
     char out[maxPictureLength];
-    return std::string(out, formatNumber(compiled, integerDigits(value), out));
+    if (isTextKind(compiled))
+        return std::string(out, fillPlainText(compiled, decimalFromLong(value), out));
+    return std::string(out, formatDigitString(compiled, integerDigits(value), out));
 }
 
 std::string FORMAT(const WorkingDecimal& value, std::string_view picture) {
-    auto compiled = compilePicture(picture);
+    const auto& compiled = compileForFormat(picture);
     char out[maxPictureLength];
-    return std::string(out, formatNumber(compiled, toDigitString(value), out));
+    return std::string(out, formatDecimal(compiled, value, out));
 }
 
+// Other values go through the picture's value type, converted as decimal arithmetic converts
+// them, without touching the thread's decimal stack.
 std::string FORMAT(double value, std::string_view picture) {
-    auto compiled = compilePicture(picture);
-    if (!compiled.valid())
-        return {};
+    const auto& compiled = compileForFormat(picture);
     char out[maxPictureLength];
-    switch (compiled.valueType) {
-    case ValueType::Decimal:
-        return std::string(out, formatNumber(compiled, decimalFromReal(value), out));
-    case ValueType::Text:
-        return std::string(
-            out, fillTextPicture(compiled, PlainText(decimalFromReal(value)).view(), out));
-    default:
-        return std::string(out, formatNumber(compiled, realDigits(value), out));
-    }
+    if (compiled.valueType == ValueType::Decimal || compiled.valueType == ValueType::Text)
+        return std::string(out, formatDecimal(compiled, decimalFromReal(value), out));
+    return std::string(out, formatDigitString(compiled, realDigits(value), out));
 }
 
 std::string FORMAT(std::string_view text, std::string_view picture) {
-    auto compiled = compilePicture(picture);
-    if (!compiled.valid())
-        return {};
+    const auto& compiled = compileForFormat(picture);
     char out[maxPictureLength];
     switch (compiled.valueType) {
     case ValueType::Decimal:
-        return std::string(out, formatNumber(compiled, decimalFromText(text), out));
+        return std::string(out, formatDecimal(compiled, decimalFromText(text), out));
     case ValueType::Text:
         return std::string(out, fillTextPicture(compiled, text, out));
     default:
-        return std::string(out, formatNumber(compiled, realDigits(realFromText(text)), out));
+        return std::string(
+            out,
+            formatDigitString(compiled, realDigits(decimalToReal(decimalFromText(text))), out));
     }
 }
 
@@ -156,12 +140,12 @@ void popFormatted(char* buffer, std::size_t size, std::string_view picture) {
         popText(buffer, size);
         return;
     }
-    auto number = toDigitString(popWorkingDecimal());
+    auto value = popWorkingDecimal();
     if (size == 0)
         return;
-    auto compiled = compilePicture(picture);
+    const auto& compiled = compileForFormat(picture);
     char out[maxPictureLength];
-    std::size_t length = compiled.valid() ? formatNumber(compiled, number, out) : 0;
+    std::size_t length = formatDecimal(compiled, value, out);
     // Text that does not fit with its terminator is not cut: the caller gets the empty text.
     if (length + 1 > size)
         length = 0;
