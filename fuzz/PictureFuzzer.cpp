@@ -1,8 +1,10 @@
 // Arbitrary picture texts and values through compilePicture and the filling step. Input: the
 // picture, then a line feed, then the value: its first byte gives the point position and the
 // sign, the other bytes its digits. Every result must be exactly as wide as the compiled
-// picture (nothing for an invalid one), and nothing may be written past it.
+// picture (nothing for an invalid one), and nothing may be written past it. Compiling into a
+// reused picture must agree with compiling afresh.
 
+#include "runtime/picture/CompilePicture.h"
 #include "runtime/picture/Format.h"
 
 #include <cstdint>
@@ -33,6 +35,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     auto picture = compilePicture(pictureText);
+
+    // The shape a numeric template is laid out with is the one the filling step would count.
+    static CompiledPicture reused;
+    TemplateShape laidOut;
+    if (compilePictureInto(pictureText, reused, &laidOut) != picture.valid())
+        std::abort();
+    if (picture.kind == PictureKind::Numeric && picture.valid() &&
+        !(laidOut == shapeOf(picture, picture.length)))
+        std::abort();
     constexpr char untouched = '\x7f';
     char out[maxPictureLength + 16];
     std::memset(out, untouched, sizeof out);

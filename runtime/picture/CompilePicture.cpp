@@ -25,17 +25,20 @@ bool compileStringPicture(std::string_view rest, CompiledPicture& picture) {
     return true;
 }
 
-bool compileNumericPicture(std::string_view rest, CompiledPicture& picture) {
+bool compileNumericPicture(std::string_view rest, CompiledPicture& picture, TemplateShape* shape) {
     auto syntax = parseNumericPicture(rest);
     if (!syntax.valid)
         return false;
-    buildNumericTemplate(syntax, picture);
+    auto laidOut = buildNumericTemplate(syntax, picture);
+    if (shape)
+        *shape = laidOut;
     return true;
 }
 
 } // namespace
 
-bool compilePictureInto(std::string_view pictureText, CompiledPicture& picture) {
+bool compilePictureInto(std::string_view pictureText, CompiledPicture& picture,
+                        TemplateShape* numericShape) {
     auto text = splitPictureText(pictureText);
     picture.kind = PictureKind::Numeric;
     picture.valueType = ValueType::Decimal;
@@ -48,7 +51,7 @@ bool compilePictureInto(std::string_view pictureText, CompiledPicture& picture) 
     bool valid = false;
     switch (text.kind) {
     case 'N':
-        valid = compileNumericPicture(text.rest(), picture);
+        valid = compileNumericPicture(text.rest(), picture, numericShape);
         break;
     case 'E':
         valid = compileScientificPicture(text.rest(), picture);

@@ -5,6 +5,7 @@
 #include "runtime/decimal/DecimalText.h"
 #include "runtime/decimal/DigitString.h"
 #include "runtime/picture/CompilePicture.h"
+#include "runtime/picture/FormatDigits.h"
 #include "runtime/picture/TextFill.h"
 
 #include <algorithm>
@@ -17,27 +18,45 @@ namespace tamberlo {
 
 namespace {
 
-bool isTextKind(const CompiledPicture& picture) {
-    return picture.kind == PictureKind::String || picture.kind == PictureKind::KeyIn;
+// FORMAT compiles its picture on every call, into this thread's own picture: only the first
+// `length` positions are ever read, so the rest need not be cleared each time, and the shape
+// of a numeric template comes from its layout instead of being counted again. FORMAT is never
+// re-entered on a thread, so one picture suffices.
+struct FormatPicture {
+    CompiledPicture picture;
+    TemplateShape numericShape;
+
+    bool valid() const { return picture.valid(); }
+    ValueType valueType() const { return picture.valueType; }
+    bool isText() const {
+        return picture.kind == PictureKind::String || picture.kind == PictureKind::KeyIn;
+    }
+};
+
+const FormatPicture& compileForFormat(std::string_view text) {
+    thread_local FormatPicture compiled;
+    compilePictureInto(text, compiled.picture, &compiled.numericShape);
+    return compiled;
 }
 
 // Text pictures given a number directly show its plain form ("-1234.5"): their filling step
 // knows no sign or point.
-std::size_t fillPlainText(const CompiledPicture& picture, const WorkingDecimal& value, char* out) {
+std::size_t fillPlainText(const FormatPicture& compiled, const WorkingDecimal& value, char* out) {
     char text[maxPlainTextLength];
-    return fillTextPicture(picture, {text, writePlainText(value, text)}, out);
+    return fillTextPicture(compiled.picture, {text, writePlainText(value, text)}, out);
 }
 
-std::size_t formatDigitString(const CompiledPicture& picture, const DigitString& number,
-                              char* out) {
-    return formatDigits(picture, number.view(), number.pointPosition, number.negative, out);
+std::size_t formatDigitString(const FormatPicture& compiled, const DigitString& number, char* out) {
+    const bool numeric = compiled.picture.kind == PictureKind::Numeric;
+    return formatDigits(compiled.picture, numeric ? &compiled.numericShape : nullptr, number.view(),
+                        number.pointPosition, number.negative, out);
 }
 
 // The decimal-value form: its digits, or its plain text for text pictures.
-std::size_t formatDecimal(const CompiledPicture& picture, const WorkingDecimal& value, char* out) {
-    if (isTextKind(picture))
-        return fillPlainText(picture, value, out);
-    return formatDigitString(picture, toDigitString(value), out);
+std::size_t formatDecimal(const FormatPicture& compiled, const WorkingDecimal& value, char* out) {
+    if (compiled.isText())
+        return fillPlainText(compiled, value, out);
+    return formatDigitString(compiled, toDigitString(value), out);
 }
 
 DigitString integerDigits(std::int32_t value) {
@@ -85,21 +104,12 @@ DigitString realDigits(double value) {
     return number;
 }
 
-// FORMAT compiles its picture on every call, into this thread's own picture: only the first
-// `length` positions are ever read, so the rest need not be cleared each time. FORMAT is never
-// re-entered on a thread, so one picture suffices.
-const CompiledPicture& compileForFormat(std::string_view text) {
-    thread_local CompiledPicture picture;
-    compilePictureInto(text, picture);
-    return picture;
-}
-
 } // namespace
 
 std::string FORMAT(std::int32_t value, std::string_view picture) {
     const auto& compiled = compileForFormat(picture);
     char out[maxPictureLength];
-    if (isTextKind(compiled))
+    if (compiled.isText())
         return std::string(out, fillPlainText(compiled, decimalFromLong(value), out));
     return std::string(out, formatDigitString(compiled, integerDigits(value), out));
 }
@@ -115,7 +125,7 @@ std::string FORMAT(const WorkingDecimal& value, std::string_view picture) {
 std::string FORMAT(double value, std::string_view picture) {
     const auto& compiled = compileForFormat(picture);
     char out[maxPictureLength];
-    if (compiled.valueType == ValueType::Decimal || compiled.valueType == ValueType::Text)
+    if (compiled.valueType() == ValueType::Decimal || compiled.valueType() == ValueType::Text)
         return std::string(out, formatDecimal(compiled, decimalFromReal(value), out));
     return std::string(out, formatDigitString(compiled, realDigits(value), out));
 }
@@ -123,11 +133,11 @@ std::string FORMAT(double value, std::string_view picture) {
 std::string FORMAT(std::string_view text, std::string_view picture) {
     const auto& compiled = compileForFormat(picture);
     char out[maxPictureLength];
-    switch (compiled.valueType) {
+    switch (compiled.valueType()) {
     case ValueType::Decimal:
         return std::string(out, formatDecimal(compiled, decimalFromText(text), out));
     case ValueType::Text:
-        return std::string(out, fillTextPicture(compiled, text, out));
+        return std::string(out, fillTextPicture(compiled.picture, text, out));
     default:
         return std::string(
             out,

@@ -1,3 +1,4 @@
+#include "runtime/picture/FormatDigits.h"
 #include "runtime/datetime/DateTimePicture.h"
 #include "runtime/picture/Format.h"
 #include "runtime/picture/NumericFill.h"
@@ -11,6 +12,11 @@ namespace tamberlo {
 
 std::size_t formatDigits(const CompiledPicture& picture, std::string_view digits, int pointPosition,
                          bool negative, char* out) {
+    return formatDigits(picture, nullptr, digits, pointPosition, negative, out);
+}
+
+std::size_t formatDigits(const CompiledPicture& picture, const TemplateShape* numericShape,
+                         std::string_view digits, int pointPosition, bool negative, char* out) {
     if (!picture.valid())
         return 0;
     switch (picture.kind) {
@@ -30,10 +36,14 @@ std::size_t formatDigits(const CompiledPicture& picture, std::string_view digits
         std::memset(out, ' ', picture.length);
         return picture.length;
     }
-    if (picture.kind == PictureKind::Scientific)
+    if (picture.kind == PictureKind::Scientific) {
         fillScientific(picture, digits, pointPosition, negative, out);
-    else
-        fillNumericPositions(picture, picture.length, digits, pointPosition, negative, out);
+    } else {
+        const auto shape = picture.kind == PictureKind::Numeric && numericShape
+                               ? *numericShape
+                               : shapeOf(picture, picture.length);
+        fillNumericPositions(picture, shape, picture.length, digits, pointPosition, negative, out);
+    }
     return picture.length;
 }
 

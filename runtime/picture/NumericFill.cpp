@@ -43,54 +43,6 @@ bool isSeparatorRole(PositionRole role) {
            role == PositionRole::Separator;
 }
 
-// How many positions of each kind the template has.
-struct TemplateShape {
-    int integers = 0;  // digit positions left of the decimal separator, an implied point included
-    int groups = 0;    // grouping positions
-    int fractions = 0; // digit positions right of the decimal separator
-    int leading = 0;   // currency and sign positions before everything else
-    bool blankDigits = false;
-};
-
-TemplateShape shapeOf(const CompiledPicture& picture, int end) {
-    TemplateShape shape;
-    const auto& positions = picture.positions;
-    int i = 0;
-    while (i < end &&
-           (positions[i].role == PositionRole::Currency || positions[i].role == PositionRole::Sign))
-        ++i;
-    shape.leading = i;
-    int digits = 0, groups = 0, integers = -1; // integers: digits up to the decimal separator
-    bool blank = false;
-    for (; i < end; ++i) {
-        switch (positions[i].role) {
-        case PositionRole::DigitBlank:
-            blank = true;
-            [[fallthrough]];
-        case PositionRole::DigitShown:
-            ++digits;
-            break;
-        case PositionRole::ImpliedDecimal:
-            ++digits;
-            [[fallthrough]];
-        case PositionRole::DecimalSeparator:
-            if (integers < 0)
-                integers = digits;
-            break;
-        case PositionRole::GroupSeparator:
-            ++groups;
-            break;
-        default:
-            break;
-        }
-    }
-    shape.integers = integers < 0 ? digits : integers;
-    shape.fractions = digits - shape.integers;
-    shape.groups = groups;
-    shape.blankDigits = blank;
-    return shape;
-}
-
 // Longest integer part ever materialised: more significant digits than that cannot fit any
 // template, and the zeros above them would be dropped anyway.
 constexpr int maxIntegerDigits = maxPictureLength + 1;
@@ -203,11 +155,50 @@ void fillDigits(const CompiledPicture& picture, int end, const RoundedValue& val
 
 } // namespace
 
-void fillNumericPositions(const CompiledPicture& picture, int end, std::string_view digits,
-                          long long pointPosition, bool negative, char* out) {
+TemplateShape shapeOf(const CompiledPicture& picture, int end) {
+    TemplateShape shape;
+    const auto& positions = picture.positions;
+    int i = 0;
+    while (i < end &&
+           (positions[i].role == PositionRole::Currency || positions[i].role == PositionRole::Sign))
+        ++i;
+    shape.leading = i;
+    int digits = 0, groups = 0, integers = -1; // integers: digits up to the decimal separator
+    bool blank = false;
+    for (; i < end; ++i) {
+        switch (positions[i].role) {
+        case PositionRole::DigitBlank:
+            blank = true;
+            [[fallthrough]];
+        case PositionRole::DigitShown:
+            ++digits;
+            break;
+        case PositionRole::ImpliedDecimal:
+            ++digits;
+            [[fallthrough]];
+        case PositionRole::DecimalSeparator:
+            if (integers < 0)
+                integers = digits;
+            break;
+        case PositionRole::GroupSeparator:
+            ++groups;
+            break;
+        default:
+            break;
+        }
+    }
+    shape.integers = integers < 0 ? digits : integers;
+    shape.fractions = digits - shape.integers;
+    shape.groups = groups;
+    shape.blankDigits = blank;
+    return shape;
+}
+
+void fillNumericPositions(const CompiledPicture& picture, const TemplateShape& shape, int end,
+                          std::string_view digits, long long pointPosition, bool negative,
+                          char* out) {
     const auto& positions = picture.positions;
     const bool pattern = picture.kind == PictureKind::Pattern;
-    const auto shape = shapeOf(picture, end);
 
     RoundedValue value;
     bool overflow =

@@ -74,6 +74,20 @@ struct NumericPictureSyntax {
     char decimalCharacter() const {
         return decimalDesignator ? designatorCharacter(decimalDesignator) : '.';
     }
+    // Asterisk fill without a written grouping designator fills the would-be separators too.
+    bool groupsAreFill() const { return fill == '*' && !groupingDesignator; }
+
+    // The integer area: the positions left for integer digits and their separators once the
+    // currency, the signs and the decimal part (places and the separator) have theirs.
+    int integerArea() const {
+        return width - static_cast<int>(currency.size()) - signCount() - (places ? places + 1 : 0);
+    }
+    // Separators in the integer area: one after every three digits, counted from the units,
+    // but never in its leftmost position.
+    int groupCount() const {
+        return groupingCharacter() && !groupsAreFill() ? (integerArea() - 1) / 4 : 0;
+    }
+    int integerDigitCount() const { return integerArea() - groupCount(); }
 };
 
 // `text` is the picture after its kind letter, with "@" and a final "B" already removed.

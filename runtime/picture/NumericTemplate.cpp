@@ -2,7 +2,30 @@
 
 namespace tamberlo {
 
-void buildNumericTemplate(const NumericPictureSyntax& syntax, CompiledPicture& picture) {
+namespace {
+
+TemplateShape shapeOf(const NumericPictureSyntax& syntax) {
+    const int area = syntax.integerArea();
+    TemplateShape shape;
+    shape.groups = syntax.groupCount();
+    shape.integers = area - shape.groups + (syntax.impliedDecimal() ? 1 : 0);
+    shape.fractions = syntax.places;
+    // A template of nothing but currency and signs is all leading positions.
+    shape.leading = area == 0 && syntax.places == 0
+                        ? syntax.width
+                        : (syntax.currencyPlace == CurrencyPlace::Leading
+                               ? static_cast<int>(syntax.currency.size())
+                               : 0) +
+                              (syntax.leadingSign ? 1 : 0);
+    const bool blankFill = syntax.fill != '0' && syntax.fill != '*';
+    shape.blankDigits =
+        (syntax.impliedDecimal() && area >= 1) || (blankFill && area - 1 - shape.groups >= 1);
+    return shape;
+}
+
+} // namespace
+
+TemplateShape buildNumericTemplate(const NumericPictureSyntax& syntax, CompiledPicture& picture) {
     auto& positions = picture.positions;
     picture.kind = PictureKind::Numeric;
     picture.valueType = ValueType::Decimal;
@@ -33,25 +56,24 @@ void buildNumericTemplate(const NumericPictureSyntax& syntax, CompiledPicture& p
 
     // The width check leaves room for everything above; no room left means no integer digits.
     if (right < left)
-        return;
+        return shapeOf(syntax);
     positions[right] = {'0', syntax.impliedDecimal() ? PositionRole::DigitBlank
                                                      : PositionRole::DigitShown};
 
     const char grouping = syntax.groupingCharacter();
-    // Asterisk fill without a written grouping designator fills the would-be separators too.
-    const auto groupRole = syntax.fill == '*' && !syntax.groupingDesignator
-                               ? PositionRole::DigitShown
-                               : PositionRole::GroupSeparator;
+    const auto groupRole =
+        syntax.groupsAreFill() ? PositionRole::DigitShown : PositionRole::GroupSeparator;
     const char digitFill = syntax.fill == '0' ? '0' : syntax.fill == '*' ? '*' : ' ';
     const auto digitRole = digitFill == ' ' ? PositionRole::DigitBlank : PositionRole::DigitShown;
+    for (int at = left; at < right; ++at)
+        positions[at] = {digitFill, digitRole};
     // Counting the units digit as the first, every fourth position leftwards separates a group
     // of three, but never the leftmost one.
-    for (int at = right - 1; at >= left; --at) {
-        if (grouping && (right - at) % 4 == 3 && at != left)
+    if (grouping) {
+        for (int at = right - 3; at > left; at -= 4)
             positions[at] = {grouping, groupRole};
-        else
-            positions[at] = {digitFill, digitRole};
     }
+    return shapeOf(syntax);
 }
 
 } // namespace tamberlo

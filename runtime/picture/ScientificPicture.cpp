@@ -100,7 +100,8 @@ void fillScientific(const CompiledPicture& picture, std::string_view digits, int
         exponent = point - mantissaDigits;
     }
 
-    fillNumericPositions(picture, mantissaEnd, {kept.data(), count}, mantissaDigits, negative, out);
+    fillNumericPositions(picture, shapeOf(picture, mantissaEnd), mantissaEnd, {kept.data(), count},
+                         mantissaDigits, negative, out);
 
     out[mantissaEnd] = picture.positions[mantissaEnd].fill;
     out[mantissaEnd + 1] = exponent < 0 ? '-' : '+';

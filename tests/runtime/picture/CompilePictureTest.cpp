@@ -201,5 +201,23 @@ TEST(NumericPictureSyntax, ReadsEveryPart) {
     EXPECT_EQ(parseNumericPicture("9v2").impliedDecimal(), true);
 }
 
+TEST(NumericPictureSyntax, IntegerAreaDigitsAndGroups) {
+    struct Case {
+        const char* picture;
+        int area, groups, digits;
+    } cases[] = {
+        {"-15.2", 11, 2, 9}, {"-10.2", 6, 1, 5}, {"-17.`2", 13, 3, 10}, {"~kr~-17.`2", 11, 2, 9},
+        {"(12)$", 9, 2, 7},  {"*9.2", 6, 0, 6},  {"*9_.2", 6, 1, 5},    {"012.", 12, 2, 10},
+        {"_12", 12, 0, 12},  {"-4.2", 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        auto syntax = parseNumericPicture(c.picture);
+        ASSERT_TRUE(syntax.valid) << c.picture;
+        EXPECT_EQ(syntax.integerArea(), c.area) << c.picture;
+        EXPECT_EQ(syntax.groupCount(), c.groups) << c.picture;
+        EXPECT_EQ(syntax.integerDigitCount(), c.digits) << c.picture;
+    }
+}
+
 } // namespace
 } // namespace tamberlo
