@@ -64,8 +64,8 @@ struct CompiledPicture {
     ValueType valueType = ValueType::Decimal;
     bool blankWhenZero = false;
     std::uint8_t length = 0;
-    std::uint8_t centuryWindow = 0; // date pictures only
-    std::uint8_t pictureNumber = 0; // date and time pictures only
+    std::uint8_t centuryWindow = 0;  // date pictures only
+    std::uint8_t pictureNumber = 0;  // date and time pictures only
     std::array<PicturePosition, maxPictureLength> positions{};
 
     bool valid() const { return length != 0; }

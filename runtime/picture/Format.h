@@ -17,8 +17,8 @@ CompiledPicture compilePicture(std::string_view pictureText);
 
 // The common filling step for every kind but String and KeyIn: writes exactly
 // picture.length characters to `out` (room for maxPictureLength) and returns that count.
-std::size_t formatDigits(const CompiledPicture& picture, std::string_view digits, int pointPosition,
-                         bool negative, char* out);
+std::size_t formatDigits(const CompiledPicture& picture, std::string_view digits,
+                         int pointPosition, bool negative, char* out);
 
 // FORMAT: the value through the picture, exactly as wide as the picture; the empty text for
 // an invalid picture.
