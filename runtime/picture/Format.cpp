@@ -8,8 +8,6 @@
 #include "runtime/picture/FormatDigits.h"
 #include "runtime/picture/TextFill.h"
 
-#include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -26,7 +24,6 @@ struct FormatPicture {
     CompiledPicture picture;
     TemplateShape numericShape;
 
-    bool valid() const { return picture.valid(); }
     ValueType valueType() const { return picture.valueType; }
     bool isText() const {
         return picture.kind == PictureKind::String || picture.kind == PictureKind::KeyIn;

@@ -60,14 +60,8 @@ bool compileScientificPicture(std::string_view rest, CompiledPicture& picture) {
 void fillScientific(const CompiledPicture& picture, std::string_view digits, int pointPosition,
                     bool negative, char* out) {
     const int mantissaEnd = picture.length - exponentPositions;
-    int mantissaDigits = 0, fractionDigits = 0;
-    for (int i = 0, seenSeparator = 0; i < mantissaEnd; ++i) {
-        auto role = picture.positions[i].role;
-        if (role == PositionRole::DecimalSeparator)
-            seenSeparator = 1;
-        else if (role == PositionRole::DigitShown || role == PositionRole::DigitBlank)
-            ++(seenSeparator ? fractionDigits : mantissaDigits);
-    }
+    const auto shape = shapeOf(picture, mantissaEnd);
+    const int mantissaDigits = shape.integers;
 
     // Round to the digits the mantissa shows before scaling, so that a carry (9.996 to two
     // places) moves the exponent instead of overflowing the mantissa.
@@ -76,7 +70,7 @@ void fillScientific(const CompiledPicture& picture, std::string_view digits, int
         ++first;
     long long point = pointPosition - static_cast<long long>(first);
     std::array<char, maxPictureLength + 1> kept{};
-    std::size_t shown = static_cast<std::size_t>(mantissaDigits + fractionDigits);
+    std::size_t shown = static_cast<std::size_t>(mantissaDigits + shape.fractions);
     std::size_t count = 0;
     long long exponent = 0;
     if (first < digits.size()) {
@@ -100,8 +94,8 @@ void fillScientific(const CompiledPicture& picture, std::string_view digits, int
         exponent = point - mantissaDigits;
     }
 
-    fillNumericPositions(picture, shapeOf(picture, mantissaEnd), mantissaEnd, {kept.data(), count},
-                         mantissaDigits, negative, out);
+    fillNumericPositions(picture, shape, mantissaEnd, {kept.data(), count}, mantissaDigits,
+                         negative, out);
 
     out[mantissaEnd] = picture.positions[mantissaEnd].fill;
     out[mantissaEnd + 1] = exponent < 0 ? '-' : '+';
