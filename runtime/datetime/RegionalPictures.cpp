@@ -7,6 +7,8 @@
 #include <atomic>
 #include <deque>
 #include <mutex>
+#include <optional>
+#include <string>
 
 namespace tamberlo {
 namespace {
@@ -14,15 +16,16 @@ namespace {
 const DateTimeTables builtInTables;
 
 // Readers load the published tables without a lock. Every build gets tables of its own that are
-// never freed, so a reader that still holds earlier ones is never left with a dangling reference.
+// never freed, not even at exit, so a reader that still holds earlier ones (or a thread still
+// formatting while the process ends) is never left with a dangling reference.
 std::atomic<const DateTimeTables*> published{&builtInTables};
 std::mutex buildLock;
-bool built = false;                // guarded by buildLock
-std::deque<DateTimeTables> builds; // guarded by buildLock
+bool built = false;                                    // guarded by buildLock
+auto* const builds = new std::deque<DateTimeTables>(); // guarded by buildLock
 
 void build(const os::IntlSettings& source, std::optional<std::string> environmentText) {
     RegionalSettings settings = readRegionalSettings(source);
-    DateTimeTables& tables = builds.emplace_back();
+    DateTimeTables& tables = builds->emplace_back();
     tables.shortTime = timeTemplate(settings, false);
     tables.longTime = timeTemplate(settings, true);
     tables.shortDate = shortDateTemplate(settings.sShortDate);
