@@ -163,8 +163,8 @@ inline void clearBelow(WorkingDecimal& value, int low, int keep) {
 }
 
 // Moves every digit `places` entries down (up when negative, -63 to 63): the digit at entry
-// e goes to e - places; digits moved below entry 0 or above entry 63 are lost. All eight words
-// are shifted in registers, whatever the range.
+// e goes to e - places; digits moved below entry 0 or above entry 63 are lost. Eight shifted
+// words, whatever the range, rather than a byte loop or a call to memmove.
 inline void shiftDigits(WorkingDecimal& value, int places) {
     std::uint64_t words[10] = {}; // words[1 + i] is aligned word i, with a zero on each side
     for (int index = 0; index < 8; ++index)

@@ -39,8 +39,8 @@ inline void writeBigEndian(std::uint8_t* at, int count, std::uint64_t number) {
     at[count - 1] = static_cast<std::uint8_t>(number);
 }
 
-// The variable read as one big-endian number of 4B bits (nibble 0 is the last one), in 64 bits
-// when it fits, which is the common case and much cheaper to shift.
+// The variable as one big-endian number of 4B bits (nibble 0 is the last one), in 64 bits when
+// it fits, which is the common case and much cheaper to shift; and back.
 template <typename Number>
 Number readStored(const std::uint8_t* stored, int bytes) {
     if constexpr (sizeof(Number) == 8) {
@@ -61,8 +61,8 @@ void writeStored(std::uint8_t* stored, int bytes, Number number) {
     }
 }
 
-// The same for at most eight bytes, fifteen digits: two words and no loop, as amounts and
-// rates mostly are.
+// A variable of at most eight bytes (fifteen digits), as amounts and rates mostly are: two
+// words and no loop.
 WorkingDecimal readShortNumber(const std::uint8_t* stored, int bytes, int places,
                                DecimalLayout layout) {
     WorkingDecimal value;
@@ -91,6 +91,8 @@ WorkingDecimal readShortNumber(const std::uint8_t* stored, int bytes, int places
     return value;
 }
 
+// Any variable, up to four words of digits; kept apart so that the short case does not pay
+// for its registers.
 template <typename Number>
 [[gnu::noinline]] WorkingDecimal readNumber(const std::uint8_t* stored, int bytes, int places,
                                             DecimalLayout layout) {
@@ -110,9 +112,7 @@ template <typename Number>
         return value;
 
     // Digit nibble k is the digit at entry low + k. The range is narrowed to the non-zero
-    // digits while their words are at hand (stored amounts mostly have leading zeros). The range is
-    // narrowed to the non-zero digits while their words are at hand (stored amounts mostly have
-    // leading zeros).
+    // digits while their words are at hand (stored amounts mostly have leading zeros).
     const int low = units - places;
     int lowest = -1;
     int highest = 0;
