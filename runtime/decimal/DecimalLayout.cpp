@@ -143,12 +143,25 @@ void writeNumber(const WorkingDecimal& value, std::uint8_t* stored, int bytes, i
     const int low = units - places;
     Number number = 0;         // the digit nibbles, the last one lowest
     std::uint64_t present = 0; // whether a digit is left in the variable's places
-    for (int k = (digitCount - 1) / 8 * 8; k >= 0; k -= 8) {
-        std::uint64_t word = digits::wordAt(value, low + k);
-        if (digitCount - k < 8)
-            word &= (std::uint64_t{1} << (8 * (digitCount - k))) - 1;
-        present |= word;
-        number = static_cast<Number>(number << 16 << 16 | digits::gatherNibbles(word));
+    if constexpr (sizeof(Number) == 8) {
+        // At most fifteen digits: two words, no loop.
+        std::uint64_t lower = digits::wordAt(value, low);
+        std::uint64_t upper = 0;
+        if (digitCount > 8)
+            upper =
+                digits::wordAt(value, low + 8) & ((std::uint64_t{1} << (8 * (digitCount - 8))) - 1);
+        else if (digitCount < 8)
+            lower &= (std::uint64_t{1} << (8 * digitCount)) - 1;
+        present = lower | upper;
+        number = digits::gatherNibbles(lower) | std::uint64_t{digits::gatherNibbles(upper)} << 32;
+    } else {
+        for (int k = (digitCount - 1) / 8 * 8; k >= 0; k -= 8) {
+            std::uint64_t word = digits::wordAt(value, low + k);
+            if (digitCount - k < 8)
+                word &= (std::uint64_t{1} << (8 * (digitCount - k))) - 1;
+            present |= word;
+            number = static_cast<Number>(number << 16 << 16 | digits::gatherNibbles(word));
+        }
     }
     const bool negative = value.sign < 0 && present != 0;
     if (layout == DecimalLayout::PackedDecimal)
@@ -156,6 +169,12 @@ void writeNumber(const WorkingDecimal& value, std::uint8_t* stored, int bytes, i
     else if (negative)
         number |= Number{0x0F} << (4 * digitCount);
     writeStored(stored, bytes, number);
+}
+
+// Kept apart so that the short case does not pay for its registers.
+[[gnu::noinline]] void writeLongNumber(const WorkingDecimal& value, std::uint8_t* stored, int bytes,
+                                       int places, DecimalLayout layout) {
+    writeNumber<digits::Uint128>(value, stored, bytes, places, layout);
 }
 
 } // namespace
@@ -201,7 +220,7 @@ void writeDecimalVariableInPlace(WorkingDecimal& value, void* address, int bytes
     if (bytes <= 8)
         writeNumber<std::uint64_t>(value, stored, bytes, places, layout);
     else
-        writeNumber<digits::Uint128>(value, stored, bytes, places, layout);
+        writeLongNumber(value, stored, bytes, places, layout);
 }
 
 } // namespace tamberlo
