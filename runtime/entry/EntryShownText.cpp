@@ -62,20 +62,21 @@ std::size_t entryShownText(const EntryPicture& entry, const WorkingDecimal& valu
                        fillTextPicture(picture, {plain, writePlainText(value, plain)}, shown), out);
     }
     const auto number = toDigitString(value);
+    const auto digits = number.view();
+    if (picture.blankWhenZero &&
+        std::all_of(digits.begin(), digits.end(), [](char c) { return c == '0'; }))
+        return 0;
     if (picture.kind != PictureKind::Numeric) {
-        return trimmed(shown,
-                       formatDigits(picture, nullptr, number.view(), number.pointPosition,
-                                    number.negative, shown),
-                       out);
+        return trimmed(
+            shown,
+            formatDigits(picture, nullptr, digits, number.pointPosition, number.negative, shown),
+            out);
     }
     // Filled without floating the leading currency and sign before the first digit, so that
     // their characters stay apart from the digits; they are put in front again below.
     auto inPlace = entry.shape;
     inPlace.leading = 0;
-    const std::size_t length = formatDigits(picture, &inPlace, number.view(), number.pointPosition,
-                                            number.negative, shown);
-    if (std::all_of(shown, shown + length, [](char c) { return c == ' '; }))
-        return 0; // blank when zero
+    formatDigits(picture, &inPlace, digits, number.pointPosition, number.negative, shown);
 
     const auto& positions = picture.positions;
     const int leading = std::min<int>(entry.shape.leading, picture.length);

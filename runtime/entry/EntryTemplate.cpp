@@ -36,6 +36,12 @@ bool showsReadableText(const NumericPictureSyntax& syntax, const EntryTemplate& 
         if (first != std::string_view::npos && isSignCharacter(currency[first]))
             return false;
     }
+    if (syntax.currencyPlace == CurrencyPlace::Trailing && syntax.signCount() == 0 &&
+        syntax.places == 0 && entry.grouping && currency.front() == entry.grouping) {
+        // Right after the digits, the currency would take the grouping characters typed
+        // between them.
+        return false;
+    }
     if (syntax.currencyPlace == CurrencyPlace::Leading && isEntrySpace(currency.front())) {
         // Leading white space of the text is skipped, and a grouping character after it would
         // be dropped before the currency could match it.
@@ -43,6 +49,10 @@ bool showsReadableText(const NumericPictureSyntax& syntax, const EntryTemplate& 
         if (first != currency.end() && entry.grouping && *first == entry.grouping)
             return false;
     }
+    // A picture without digit positions shows only its currency and signs, which would not
+    // all be taken back where no digit can be typed.
+    if (entry.integers == 0 && entry.fractions == 0)
+        return false;
     // With no integer digit in front of it, a blank decimal character would be skipped as
     // leading white space.
     if (entry.integers == 0 && entry.fractions > 0 && isEntrySpace(entry.decimal))

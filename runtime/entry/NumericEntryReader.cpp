@@ -112,6 +112,12 @@ private:
     int m_element = 0;
 };
 
+// A decimal character that is also the grouping character is the point: dropping it would
+// read ".5" as 5.
+bool isGrouping(char c, const EntryTemplate& entry) {
+    return entry.grouping && c == entry.grouping && !(entry.fractions > 0 && c == entry.decimal);
+}
+
 struct SignState {
     bool negative = false;
     bool open = false;
@@ -174,7 +180,7 @@ int readNumericEntry(std::string_view text, const EntryTemplate& entry) {
                 cursors.pastElement(index);
                 break;
             }
-            if (entry.grouping && c == entry.grouping) {
+            if (isGrouping(c, entry)) {
                 cursors.backToDigits();
                 break;
             }

@@ -70,7 +70,6 @@ TEST(EntryTemplate, CountsAndCharacters) {
         {"N-17.`", 16, 3, 13, 0, '.', '.', "-9999g999g999g999h"},
         {"N4", 4, 0, 4, 0, ',', '.', "9999"},
         {"N3.2", 0, 0, 0, 2, ',', '.', "p99"},
-        {"N-1", 0, 0, 0, 0, ',', '.', "-h"},
         {"n-15.2B", 11, 2, 9, 2, ',', '.', "-999g999g999p99h"},
     };
     for (const auto& c : cases) {
@@ -118,6 +117,8 @@ TEST(EntryTemplate, PicturesNothingIsReadThrough) {
         "N(9.2)~(~", // ... or its "("
         "N~ ,~9.2",  // the grouping character after skipped white space
         "N3_2",      // a blank decimal character with no digit in front of it
+        "N9~,~",     // the currency right after the digits would take a typed grouping
+        "N-1",       // no digit positions at all
     };
     for (const char* picture : unreadable) {
         auto entry = compileEntryTemplate(picture);
