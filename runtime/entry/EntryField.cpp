@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 
 namespace tamberlo {
@@ -80,10 +79,10 @@ void EntryField::setText(std::string_view text) {
 
 void EntryField::display() {
     pushVariable(m_variable);
-    const auto shown = popWorkingDecimal();
-    storeValue(shown);
+    const auto current = popWorkingDecimal();
+    storeValue(current);
     // The variable's value itself, which a picture too narrow for it shows as an overflow.
-    show(shown);
+    show(current);
     m_read = true;
     m_modified = false;
 }
@@ -102,17 +101,11 @@ WorkingDecimal EntryField::value() const {
 }
 
 bool EntryField::read() {
-    if (readNumericEntry(text(), m_template) != entryRead) {
-        m_rejectCode = entryRefused;
-        m_read = false;
-        return false;
-    }
+    if (readNumericEntry(text(), m_template) != entryRead)
+        return refuse();
     const auto typed = popWorkingDecimal();
-    if (!variableHolds(m_variable, typed)) {
-        m_rejectCode = entryRefused;
-        m_read = false;
-        return false;
-    }
+    if (!variableHolds(m_variable, typed))
+        return refuse();
     storeValue(typed);
 
     pushDecimal(m_value.data(), m_template.valueBytes, m_template.valuePlaces);
@@ -128,16 +121,20 @@ bool EntryField::read() {
     return true;
 }
 
+bool EntryField::refuse() {
+    m_rejectCode = entryRefused;
+    m_read = false;
+    return false;
+}
+
 void EntryField::storeValue(const WorkingDecimal& value) {
     pushWorkingDecimal(value);
     storeDecimal(m_value.data(), m_template.valueBytes, m_template.valuePlaces);
 }
 
 void EntryField::show(const WorkingDecimal& value) {
-    char shown[maxPictureLength];
-    const auto length = entryShownText(m_picture, value, shown);
-    std::memcpy(m_text.data(), shown, length);
-    m_textLength = static_cast<std::uint16_t>(length);
+    static_assert(maxEntryTextLength >= maxPictureLength);
+    m_textLength = static_cast<std::uint16_t>(entryShownText(m_picture, value, m_text.data()));
 }
 
 } // namespace tamberlo

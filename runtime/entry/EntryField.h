@@ -59,6 +59,7 @@ public:
 
 private:
     bool read();
+    bool refuse(); // the variable and the text stay; returns false
     bool needsReading() const { return m_modified || !m_read; }
     void storeValue(const WorkingDecimal& value);
     void show(const WorkingDecimal& value);

@@ -2,22 +2,13 @@
 
 #include "runtime/decimal/DecimalStack.h"
 #include "runtime/entry/EntryField.h"
+#include "tools/rtcalc/DecimalCommands.h"
 
 #include <vector>
 
 namespace tamberlo::rtcalc {
 
 namespace {
-
-std::string hexText(const std::vector<std::uint8_t>& bytes) {
-    static constexpr char hex[] = "0123456789ABCDEF";
-    std::string text;
-    for (const std::uint8_t byte : bytes) {
-        text += hex[byte >> 4];
-        text += hex[byte & 0x0F];
-    }
-    return text;
-}
 
 // The text typed into a fresh entry with the picture and left, as the window runtime would
 // have it read. Returns false when it is refused.
@@ -45,12 +36,12 @@ void registerEntryCommands(CommandTable& commands) {
         return "0 [" + std::string(text) + "]";
     });
     commands.add("readStore", 4, 4, [](Arguments arguments) {
-        const auto bytes = static_cast<int>(arguments.integer(1, 1, 16));
-        const auto places = static_cast<int>(arguments.integer(2, 0, 2 * bytes - 1));
-        std::vector<std::uint8_t> variable(static_cast<std::size_t>(bytes));
+        const auto shape = readDecimalShape(arguments, 1);
+        std::vector<std::uint8_t> variable(static_cast<std::size_t>(shape.bytes));
         EntryField field;
         const UseVariable use{VariableType::Decimal, variable.data(),
-                              static_cast<std::uint16_t>(bytes), static_cast<std::uint8_t>(places)};
+                              static_cast<std::uint16_t>(shape.bytes),
+                              static_cast<std::uint8_t>(shape.places)};
         if (!readTyped(field, arguments.text(0), arguments.text(3), use))
             return std::string("4");
         return "0 " + hexText(variable);

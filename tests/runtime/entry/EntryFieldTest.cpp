@@ -1,6 +1,7 @@
 #include "runtime/entry/EntryField.h"
 #include "runtime/decimal/DecimalStack.h"
 #include "runtime/entry/NumericEntryReader.h"
+#include "tests/runtime/decimal/DecimalTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -14,22 +15,8 @@
 namespace tamberlo {
 namespace {
 
-std::string plain(const WorkingDecimal& value) {
-    pushWorkingDecimal(value);
-    char text[80];
-    popText(text, sizeof text);
-    return text;
-}
-
-std::string hex(const std::vector<std::uint8_t>& bytes) {
-    static constexpr char digits[] = "0123456789ABCDEF";
-    std::string text;
-    for (auto byte : bytes) {
-        text += digits[byte >> 4];
-        text += digits[byte & 0x0F];
-    }
-    return text;
-}
+using test::hexOf;
+using test::plain;
 
 // A DECIMAL variable of the calculator window, bound to an entry with a picture.
 struct DecimalEntry {
@@ -174,7 +161,7 @@ TEST(EntryField, OtherVariableTypesTakeTheValueAsConverted) {
     EXPECT_EQ(longValue, -2147483647 - 1);
     EXPECT_EQ(real, 1234.5);
     EXPECT_EQ(std::string(text, 5), "-12.5");
-    EXPECT_EQ(hex(packed), "0123450D");
+    EXPECT_EQ(hexOf(packed), "0123450D");
     EXPECT_EQ(decimalStackDepth(), 0);
 }
 
@@ -186,10 +173,10 @@ TEST(EntryField, VariableHoldingTheSameValueIsLeftAlone) {
     field.bind({VariableType::Decimal, bytes.data(), 4, 2});
     field.setText("0");
     EXPECT_TRUE(field.readOnFocusLoss());
-    EXPECT_EQ(hex(bytes), "80000000");
+    EXPECT_EQ(hexOf(bytes), "80000000");
     field.setText("1");
     EXPECT_TRUE(field.readOnFocusLoss());
-    EXPECT_EQ(hex(bytes), "00000100");
+    EXPECT_EQ(hexOf(bytes), "00000100");
 }
 
 TEST(EntryField, ShownText) {
