@@ -61,6 +61,8 @@ struct Font {
     bool italic = false;
     bool underline = false;
     std::int32_t color = -1; // RGB; -1 = default
+
+    friend bool operator==(const Font&, const Font&) = default;
 };
 
 // How a control looks and behaves beyond its text, place and state.

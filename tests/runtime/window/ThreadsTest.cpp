@@ -62,8 +62,7 @@ TEST_F(ThreadsTest, ThreadsAreNumberedBySlotAndAFreedSlotIsReused) {
     settle();
     for (const OpenWindowInfo& open : openWindows())
         EXPECT_EQ(open.title == "two" ? 2 : 1, open.thread) << open.title;
-    windowInput().userCloses(windowTitled("two"));
-    windowInput().userCloses(windowTitled("three"));
+    closeAndFinish({windowTitled("two"), windowTitled("three")});
 }
 
 // A procedure started by a runtime thread runs only once that thread waits for an event in its

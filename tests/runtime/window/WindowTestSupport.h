@@ -7,12 +7,14 @@
 #include "runtime/window/Events.h"
 #include "runtime/window/Input.h"
 #include "runtime/window/Quiescence.h"
+#include "runtime/window/Threads.h"
 #include "runtime/window/ToolkitBinding.h"
 #include "runtime/window/Window.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 
 #include <mutex>
 #include <optional>
@@ -127,6 +129,30 @@ protected:
         setEntryReaderFactory(nullptr);
         setToolkit(nullptr);
         os::setClock(nullptr);
+    }
+
+    // Runs `body` on a new runtime thread with the window open, then releases the window and
+    // waits until the thread has ended.
+    void onWindowThread(const WindowDescription& description, WindowKind kind,
+                        const std::function<void(Window*)>& body,
+                        std::vector<UseVariable> uses = {}) {
+        StartProcedure(
+            [&] {
+                Window* window = DeclareWindow(description, kind, uses);
+                OpenWindow(window);
+                body(window);
+                ReleaseWindow(window);
+            },
+            25000);
+        ASSERT_TRUE(waitUntilThreadsEnded());
+    }
+
+    // Closes the windows with their close command and waits until every thread has ended, so
+    // that nothing the test body owns is used after it returns.
+    static void closeAndFinish(std::initializer_list<std::uint32_t> windows) {
+        for (std::uint32_t window : windows)
+            windowInput().userCloses(window);
+        ASSERT_TRUE(waitUntilThreadsEnded());
     }
 
     static void settle() { ASSERT_TRUE(waitUntilQuiescent()) << "the runtime did not settle"; }
