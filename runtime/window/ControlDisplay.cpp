@@ -37,6 +37,9 @@ void displayControl(Lock& lock, Window& window, Control& control) {
         return;
     }
     case ControlType::Entry: {
+        // Text the user typed and has not left yet is read first rather than overwritten.
+        if (control.entry.modified)
+            readEntry(lock, window, control);
         if (control.use.bound()) {
             UseVariable use = control.use;
             std::string picture = control.text;

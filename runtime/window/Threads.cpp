@@ -55,8 +55,11 @@ void finishThread(RuntimeThread* self) {
     Model& m = model();
     {
         Lock lock(m.mutex);
-        while (Window* window = currentWindowLocked(self))
+        while (!self->windows.empty()) {
+            Window* window = self->windows.back();
             closeWindow(lock, *window);
+            std::erase(self->windows, window);
+        }
     }
     self->procedure = nullptr;
     runHooks(false);

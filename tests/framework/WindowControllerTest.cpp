@@ -292,6 +292,21 @@ TEST_F(WindowControllerTest, RefreshInAcceptAllModeChangesNothing) {
     finish();
 }
 
+// A refresh redisplays every entry from its variable; text the user typed into the focused
+// entry and has not left yet is read first, not thrown away.
+TEST_F(WindowControllerTest, TypedTextInTheFocusedEntrySurvivesARefresh) {
+    start();
+    windowInput().userTypes(id, 2, "55");
+    windowInput().userResizes(id, 200, 100);
+    windowInput().userResizes(id, 210, 100); // the second EVENT:Sized refreshes
+    settle();
+    EXPECT_EQ("55 ", std::string(locals.value, 3));
+    EXPECT_EQ("55", screen.text(id, 2));
+    EXPECT_EQ(0, count(eventText(EVENT::Accepted, 2))) << "an update posts no event";
+    windowInput().userCloses(id);
+    finish();
+}
+
 TEST_F(WindowControllerTest, OnEventAsksTheHandlersThenTheComponentsWhichMayConsumeTheEvent) {
     RecordingComponent component(log);
     locals.component = &component;

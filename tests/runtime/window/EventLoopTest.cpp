@@ -360,6 +360,36 @@ TEST_F(EventLoopTest, AcceptAllModeAcceptsEveryValueControlThenCompletes) {
     closeAndFinish({id});
 }
 
+TEST_F(EventLoopTest, AModalWindowDisablesTheWindowItOpensOverUntilItCloses) {
+    WindowDescription main = plainWindow("main");
+    main.controls = {control(ControlType::Button, "?ASK", "Ask")};
+    WindowDescription modal = plainWindow("modal");
+    modal.modal = true;
+    StartProcedure(
+        [&] {
+            runRecordingWindow(main, WindowKind::Plain, log, [&](int code, int) {
+                if (code == EVENT::Accepted)
+                    runRecordingWindow(modal, WindowKind::Plain, log);
+                return LoopAnswer::CarryOn;
+            });
+        },
+        25000);
+    settle();
+    std::uint32_t id = windowTitled("main");
+    windowInput().userPresses(id, 1);
+    settle();
+    EXPECT_FALSE(screen.windowEnabled(id));
+    log.clear();
+    windowInput().userPresses(id, 1); // a disabled window takes no input
+    windowInput().userCloses(id);
+    settle();
+    EXPECT_TRUE(log.entries().empty());
+    windowInput().userCloses(windowTitled("modal"));
+    settle();
+    EXPECT_TRUE(screen.windowEnabled(id));
+    closeAndFinish({id});
+}
+
 TEST_F(EventLoopTest, ActivationMovesBetweenWindowsAsTheUserWorksInThem) {
     WindowDescription first = plainWindow("first");
     first.controls = {control(ControlType::Button, "?B", "B")};

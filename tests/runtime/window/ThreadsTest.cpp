@@ -6,6 +6,7 @@
 #include <atomic>
 #include <future>
 #include <pthread.h>
+#include <thread>
 
 namespace tamberlo::testing {
 namespace {
@@ -92,6 +93,24 @@ TEST_F(ThreadsTest, GoSignalWaitsForTheStarterToWaitForAnEventOrEnd) {
         25000);
     ASSERT_TRUE(waitUntilThreadsEnded());
     EXPECT_EQ((std::vector<std::string>{"starter ends", "started runs"}), log.entries());
+}
+
+// The program's first thread may be one the runtime did not start (the process's own).
+TEST_F(ThreadsTest, AnAdoptedThreadNumbersLikeOthersAndGivesTheGoSignalWhenReleased) {
+    std::int32_t adopted = 0;
+    std::thread first([&] {
+        adopted = AdoptThread();
+        EXPECT_EQ(adopted, AdoptThread()) << "adopting twice keeps the number";
+        StartProcedure([this] { log.add("started runs"); }, 25000);
+        log.add("adopted thread ends");
+        ReleaseThread();
+        EXPECT_EQ(0, ThreadNumber());
+    });
+    first.join();
+    ASSERT_TRUE(waitUntilThreadsEnded());
+    EXPECT_EQ(1, adopted);
+    EXPECT_EQ((std::vector<std::string>{"adopted thread ends", "started runs"}), log.entries());
+    EXPECT_EQ(0, liveThreadCount());
 }
 
 struct Counted {
