@@ -10,6 +10,10 @@
 //
 // `file` names the INI file: empty = the system profile (win.ini in the system directory);
 // a bare file name = that file in the system directory; anything else = the path as given.
+//
+// A write replaces the whole file atomically (see AtomicFile.h) and keeps every line it does not
+// target byte for byte (see IniFile.h for the reading rules). A file that exists but cannot be
+// read is never replaced. A write to a bare file name creates the system directory first.
 
 namespace tamberlo::os {
 
@@ -26,12 +30,14 @@ int getPrivateProfileInt(std::string_view section, std::string_view key, int def
 // written; the old file is then untouched.
 bool writePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, std::string_view file);
-bool deletePrivateProfileKey(std::string_view section, std::string_view key,
-                             std::string_view file);
+// Removes the key's line. Returns false only when the file could not be written; a key, section
+// or file that is not there counts as removed.
+bool deletePrivateProfileKey(std::string_view section, std::string_view key, std::string_view file);
 
 // The same on the system profile (win.ini).
 std::string getProfileString(std::string_view section, std::string_view key,
                              std::string_view defaultValue);
 int getProfileInt(std::string_view section, std::string_view key, int defaultValue);
+bool writeProfileString(std::string_view section, std::string_view key, std::string_view value);
 
 } // namespace tamberlo::os
