@@ -174,8 +174,31 @@ void mouse(Window& window, Control& control, const Message& input,
     }
 }
 
+int keyCode(toolkit::Key key) {
+    switch (key) {
+    case toolkit::Key::Enter:
+        return KEY::Enter;
+    case toolkit::Key::Escape:
+        return KEY::Escape;
+    case toolkit::Key::Tab:
+        return KEY::Tab;
+    }
+    return 0;
+}
+
 void key(Lock& lock, Window& window, toolkit::Key pressed, std::vector<Message>& generated) {
     Model& m = model();
+    // A key registered as an alert key of the focused control is that control's alone.
+    if (Control* focused = findControl(window, window.focus)) {
+        int code = keyCode(pressed);
+        for (const auto& [slot, alert] : focused->alerts)
+            if (alert == code) {
+                if (window.owner)
+                    window.owner->keyCode = code;
+                generated.push_back(eventMessage(EVENT::AlertKey, focused->number));
+                return;
+            }
+    }
     switch (pressed) {
     case toolkit::Key::Tab: {
         if (window.owner)

@@ -271,6 +271,35 @@ TEST_F(EventLoopTest, AnEntryIsReadWhenItLosesTheFocus) {
               log.entries());
 }
 
+TEST_F(EventLoopTest, AnAlertKeyOfTheFocusedControlIsReportedInsteadOfItsUsualAction) {
+    WindowDescription description = plainWindow("alert");
+    ControlDescription button = control(ControlType::Button, "?OK", "OK");
+    button.defaultButton = true;
+    description.controls = {control(ControlType::Entry, "?E"), button};
+    std::atomic<int> keyCode{0};
+    StartProcedure(
+        [&] {
+            runRecordingWindow(description, WindowKind::Plain, log, [&](int code, int) {
+                if (code == EVENT::OpenWindow)
+                    SetProperty(1, PROP::Alrt, KEY::Enter, 1);
+                if (code == EVENT::AlertKey)
+                    keyCode = PendingKeyCode();
+                return LoopAnswer::CarryOn;
+            });
+        },
+        25000);
+    settle();
+    std::uint32_t id = windowTitled("alert");
+    windowInput().userFocuses(id, 1);
+    settle();
+    log.clear();
+    windowInput().userKey(id, toolkit::Key::Enter);
+    settle();
+    EXPECT_EQ((std::vector<std::string>{entry("alert", EVENT::AlertKey, 1)}), log.entries());
+    EXPECT_EQ(KEY::Enter, keyCode);
+    closeAndFinish({id});
+}
+
 TEST_F(EventLoopTest, ReadOnlyEntriesTakeTheFocusButNotTheTyping) {
     char value[4] = "5  ";
     WindowDescription description = plainWindow("readonly");
