@@ -170,7 +170,10 @@ void WindowController::InstallAlerts() {
 
 void WindowController::CloseWithResponse(std::uint8_t response) {
     RESPONSE = response;
-    PostEvent(EVENT::CloseWindow);
+    if (MYWINDOW)
+        PostWindowEvent(MYWINDOW, EVENT::CloseWindow);
+    else
+        PostEvent(EVENT::CloseWindow);
     if (response == ResponseCancelled && TOOLBAR && VCRREQUEST)
         *VCRREQUEST = 0;
 }

@@ -136,8 +136,11 @@ int CreateControl(int number, int type, int parent, int position) {
     control->hidden = true; // shown when the program has placed it
     control->style.font.face = window->description.font.face;
     control->style.font.points = window->description.font.points;
-    if (control->type == ControlType::Entry)
+    if (control->type == ControlType::Entry) {
         control->entry.reader = makeEntryReader(m);
+        if (control->entry.reader)
+            control->entry.reader->setPicture({});
+    }
     Control& created = *control;
     std::size_t at = insertionPoint(*window, parent, position);
     window->controls.insert(window->controls.begin() + static_cast<std::ptrdiff_t>(at),

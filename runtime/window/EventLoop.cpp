@@ -295,6 +295,14 @@ void PostEvent(int event, int control, std::int32_t thread) {
     post(event, control, thread, false, {});
 }
 
+void PostWindowEvent(Window* window, int event, int control) {
+    if (!window)
+        return;
+    Model& m = model();
+    std::lock_guard lock(m.mutex);
+    postLocked(m, *window, eventMessage(event, control));
+}
+
 void PostEventFirst(int event, int control, std::int32_t thread) {
     post(event, control, thread, true, {});
 }

@@ -36,7 +36,9 @@ bool CurrentNotification(std::int32_t& code, std::int32_t& thread, std::int32_t&
 // Queues an event for the current window of thread `thread` (0 = the calling thread); nothing
 // happens when that thread has no window.
 void PostEvent(int event, int control = 0, std::int32_t thread = 0);
-// The same, ahead of every event already queued for that window.
+// Queues an event for a given open window, whichever thread owns it.
+void PostWindowEvent(Window* window, int event, int control = 0);
+// The same as PostEvent, ahead of every event already queued for that window.
 void PostEventFirst(int event, int control = 0, std::int32_t thread = 0);
 // Posts EVENT:Notify with a notification to the current window of `thread`. Returns false when
 // that thread has no window.
