@@ -146,6 +146,8 @@ void setWindowPropertyLocked(Model& m, Window& window, int property, const Prope
             window.rect = window.restored;
         }
         toolkit.setWindowMaximized(window.id, maximized);
+        if (!(window.rect == before))
+            toolkit.setWindowRect(window.id, window.rect);
         // Maximising changes the size even where the toolkit alone knows the new one.
         if (!window.frame || window.rect.width != before.width ||
             window.rect.height != before.height)

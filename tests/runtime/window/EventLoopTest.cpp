@@ -419,6 +419,44 @@ TEST_F(EventLoopTest, AModalWindowDisablesTheWindowItOpensOverUntilItCloses) {
     closeAndFinish({id});
 }
 
+TEST_F(EventLoopTest, AMaximisedChildFillsTheFrameAndFollowsItsSize) {
+    WindowDescription frame = plainWindow("frame");
+    frame.width = 300;
+    frame.height = 200;
+    StartProcedure(
+        [&] {
+            Window* window = DeclareWindow(frame, WindowKind::Frame);
+            OpenWindow(window);
+            StartProcedure(
+                [&] {
+                    runRecordingWindow(plainWindow("child"), WindowKind::Child, log,
+                                       [](int code, int) {
+                                           if (code == EVENT::OpenWindow)
+                                               SetProperty(0, PROP::Maximize, 1);
+                                           return LoopAnswer::CarryOn;
+                                       });
+                },
+                25000);
+            EventLoop(window, [] { return LoopAnswer::CarryOn; });
+            ReleaseWindow(window);
+        },
+        25000);
+    settle();
+    std::uint32_t child = windowTitled("child");
+    EXPECT_EQ((std::vector<std::string>{entry("child", EVENT::OpenWindow, 0),
+                                        entry("child", EVENT::GainFocus, 0),
+                                        entry("child", EVENT::Sized, 0)}),
+              log.entries());
+    EXPECT_EQ((toolkit::Rect{0, 0, 300, 200}), screen.window(child)->rect);
+    EXPECT_TRUE(screen.window(child)->maximized);
+    log.clear();
+    windowInput().userResizes(windowTitled("frame"), 400, 250);
+    settle();
+    EXPECT_EQ((std::vector<std::string>{entry("child", EVENT::Sized, 0)}), log.entries());
+    EXPECT_EQ(400, GetWindowProperty(child, 0, PROP::Width).toLong());
+    closeAndFinish({windowTitled("frame")});
+}
+
 TEST_F(EventLoopTest, ActivationMovesBetweenWindowsAsTheUserWorksInThem) {
     WindowDescription first = plainWindow("first");
     first.controls = {control(ControlType::Button, "?B", "B")};
