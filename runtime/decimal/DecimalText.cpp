@@ -1,0 +1,103 @@
+#include "runtime/decimal/DecimalText.h"
+
+#include <algorithm>
+
+namespace tamberlo {
+
+namespace {
+
+bool isSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+} // namespace
+
+WorkingDecimal decimalFromText(std::string_view text) {
+    text = text.substr(0, std::min(text.size(), maxConvertedTextLength));
+    std::size_t at = 0;
+    const std::size_t end = text.size();
+    while (at < end && isSpace(text[at]))
+        ++at;
+    bool negative = false;
+    if (at < end && text[at] == '-') {
+        negative = true;
+        ++at;
+    }
+    while (at < end && text[at] == '0')
+        ++at;
+
+    const std::size_t integerStart = at;
+    while (at < end && isDigit(text[at]))
+        ++at;
+    const int integerCount = static_cast<int>(at - integerStart);
+    std::size_t fractionStart = at;
+    int fractionCount = 0;
+    if (at < end && (text[at] == '.' || text[at] == ',')) {
+        fractionStart = ++at;
+        while (at < end && isDigit(text[at]))
+            ++at;
+        fractionCount = static_cast<int>(at - fractionStart);
+    }
+    int exponent = 0;
+    if (at < end && (text[at] == 'e' || text[at] == 'E')) {
+        ++at;
+        bool negativeExponent = false;
+        if (at < end && (text[at] == '+' || text[at] == '-'))
+            negativeExponent = text[at++] == '-';
+        // Far beyond the working range already, and no risk of overflow.
+        while (at < end && isDigit(text[at]))
+            exponent = std::min(exponent * 10 + (text[at++] - '0'), 1000);
+        if (negativeExponent)
+            exponent = -exponent;
+    }
+
+    if (integerCount + fractionCount == 0)
+        return WorkingDecimal{};
+    const int leading = integerCount + exponent + WorkingDecimal::unitsEntry - 1;
+    if (leading < 0 || leading > 63)
+        return WorkingDecimal{};
+    WorkingDecimal value;
+    bool nonZero = false;
+    int entry = leading;
+    auto place = [&](std::size_t from, int count) {
+        for (int i = 0; i < count && entry >= 0; ++i, --entry) {
+            const auto digit = static_cast<std::uint8_t>(text[from + i] - '0');
+            value.digits[entry] = digit;
+            nonZero = nonZero || digit != 0;
+        }
+    };
+    place(integerStart, integerCount);
+    place(fractionStart, fractionCount);
+    if (!nonZero)
+        return WorkingDecimal{};
+    value.sign = negative ? -1 : 1;
+    value.low = static_cast<std::uint8_t>(entry + 1);
+    value.high = static_cast<std::uint8_t>(leading);
+    return value;
+}
+
+std::size_t writePlainText(WorkingDecimal value, char* out) {
+    normalise(value);
+    constexpr int units = WorkingDecimal::unitsEntry;
+    auto digit = [&](int entry) {
+        const bool inRange = entry >= value.low && entry <= value.high;
+        return static_cast<char>('0' + (inRange ? value.digits[entry] : 0));
+    };
+    std::size_t length = 0;
+    if (value.sign < 0)
+        out[length++] = '-';
+    for (int entry = std::max<int>(value.high, units); entry >= units; --entry)
+        out[length++] = digit(entry);
+    if (value.low < units) {
+        out[length++] = '.';
+        for (int entry = units - 1; entry >= value.low; --entry)
+            out[length++] = digit(entry);
+    }
+    return length;
+}
+
+} // namespace tamberlo
