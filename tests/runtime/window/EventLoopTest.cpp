@@ -3,6 +3,7 @@
 #include "tests/runtime/window/WindowTestSupport.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <future>
 
@@ -207,6 +208,42 @@ TEST_F(EventLoopTest, ChoosingARadioButtonAssignsTheOptionsVariableAndAcceptsThe
     EXPECT_EQ((std::vector<std::string>{entry("option", EVENT::Selected, 3),
                                         entry("option", EVENT::Accepted, 1)}),
               log.entries());
+    closeAndFinish({id});
+}
+
+// A numeric option variable is compared and assigned as a number: "1" chooses the radio
+// button of value 1 whether the variable is a byte or a decimal.
+TEST_F(EventLoopTest, RadioButtonsCompareAndAssignNumericVariablesAsNumbers) {
+    std::uint8_t type = 0;
+    std::array<std::uint8_t, 2> decimal{0x00, 0x00}; // 0.00: a 2-byte DECIMAL, 2 places
+    WindowDescription description = plainWindow("numeric");
+    for (const char* label : {"?BYTE", "?DECIMAL"}) {
+        ControlDescription option = control(ControlType::Option, label, "Type");
+        ControlDescription zero = control(ControlType::Radio, std::string(label) + ":0", "0");
+        zero.value = "0";
+        ControlDescription one = control(ControlType::Radio, std::string(label) + ":1", "1");
+        one.value = "1";
+        option.children = {zero, one};
+        description.controls.push_back(option);
+    }
+    StartProcedure(
+        [&] {
+            runRecordingWindow(
+                description, WindowKind::Plain, log, carryOn,
+                {{VariableType::Byte, &type, 1, 0}, {VariableType::Decimal, decimal.data(), 2, 2}});
+        },
+        25000);
+    settle();
+    std::uint32_t id = windowTitled("numeric");
+    EXPECT_TRUE(screen.checked(id, 2));
+    EXPECT_TRUE(screen.checked(id, 5));
+    windowInput().userPresses(id, 3);
+    windowInput().userPresses(id, 6);
+    settle();
+    EXPECT_EQ(1, type);
+    EXPECT_EQ((std::array<std::uint8_t, 2>{0x01, 0x00}), decimal); // 1.00
+    EXPECT_FALSE(screen.checked(id, 2));
+    EXPECT_TRUE(screen.checked(id, 3));
     closeAndFinish({id});
 }
 
