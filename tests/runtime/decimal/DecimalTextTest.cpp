@@ -124,8 +124,14 @@ TEST(DecimalText, DigitStringsForDisplayPictures) {
         int pointPosition;
         bool negative;
     } cases[] = {
-        {"1234.5", "12345", 4, false}, {"-0.05", "005", 1, true},     {"0", "0", 1, false},
-        {"1500", "1500", 4, false},    {"12.3400", "1234", 2, false},
+        {"1234.5", "12345", 4, false},
+        {"-0.05", "005", 1, true},
+        {"0", "0", 1, false},
+        {"1500", "1500", 4, false},
+        {"12.3400", "1234", 2, false},
+        // All 64 entries: the longest digit string there is.
+        {std::string(32, '9') + "." + std::string(31, '0') + "1",
+         std::string(32, '9') + std::string(31, '0') + "1", 32, false},
     };
     for (const auto& [text, digits, pointPosition, negative] : cases) {
         const DigitString result = toDigitString(decimal(text));
