@@ -1,6 +1,9 @@
+#include "runtime/decimal/DecimalStack.h"
 #include "runtime/window/Controls.h"
 #include "runtime/window/Properties.h"
 #include "tests/runtime/window/WindowTestSupport.h"
+
+#include <array>
 
 namespace tamberlo::testing {
 namespace {
@@ -97,6 +100,47 @@ TEST_F(WindowModelTest, UseVariablesBindInControlOrderAndShowWhenTheWindowOpens)
             EXPECT_EQ("", screen.text(id, 8));
         },
         {textVariable(a, 7), textVariable(b, 3), textVariable(c, 2), textVariable(d, 3)});
+}
+
+// Strings and entries show their variables through their pictures; an entry with no reader
+// of its own shows the picture's text without the blanks around it.
+TEST_F(WindowModelTest, VariablesAreShownThroughTheirControlsPictures) {
+    setEntryReaderFactory(nullptr);
+    char symbol[6] = "kr   ";
+    std::array<std::uint8_t, 6> amount{};
+    pushText("1234.56");
+    storeDecimal(amount.data(), 6, 2);
+    std::uint8_t small = 7;
+    WindowDescription description = plainWindow("pictures");
+    description.controls = {control(ControlType::VariableString, "?SYMBOL", "s5"),
+                            control(ControlType::VariableString, "?AMOUNT", "n-15.2"),
+                            control(ControlType::Entry, "?ENTRY", "n-15.2"),
+                            control(ControlType::VariableString, "?SMALL", "n3")};
+    UseVariable decimal{VariableType::Decimal, amount.data(), 6, 2};
+    onWindowThread(description, WindowKind::Plain,
+                   [&](Window* window) {
+                       std::uint32_t id = windowHandle(window);
+                       EXPECT_EQ("kr   ", screen.text(id, 1));
+                       EXPECT_EQ("       1,234.56", screen.text(id, 2));
+                       EXPECT_EQ("1,234.56", screen.text(id, 3));
+                       EXPECT_EQ("  7", screen.text(id, 4));
+
+                       // A new picture shows the value at once; a changed variable at the next
+                       // redisplay.
+                       SetProperty(3, PROP::Text, "@N-17.`2");
+                       EXPECT_EQ("1.234,56", screen.text(id, 3));
+                       small = 42;
+                       pushText("-5");
+                       storeDecimal(amount.data(), 6, 2);
+                       EXPECT_EQ("  7", screen.text(id, 4));
+                       Redisplay(4);
+                       EXPECT_EQ(" 42", screen.text(id, 4));
+                       EXPECT_EQ("1.234,56", screen.text(id, 3));
+                       Redisplay();
+                       EXPECT_EQ("-5,00", screen.text(id, 3));
+                       EXPECT_EQ("          -5.00", screen.text(id, 2));
+                   },
+                   {textVariable(symbol, 5), decimal, decimal, {VariableType::Byte, &small, 1, 0}});
 }
 
 TEST_F(WindowModelTest, WindowsArePlacedCentredCascadedOrWhereTheDescriptionSays) {
