@@ -1,5 +1,8 @@
 # Runs TOOL with TOOL_ARGS, feeding it SCRIPT on standard input, and compares
 # its standard output with EXPECTED and its exit status with EXIT_CODE.
+# TOOL_ARGS arrives as one -D value whose list separators are escaped ("a\;b"); unescape them so
+# that each argument reaches the tool on its own.
+string(REPLACE "\\;" ";" TOOL_ARGS "${TOOL_ARGS}")
 execute_process(
     COMMAND ${TOOL} ${TOOL_ARGS}
     INPUT_FILE ${SCRIPT}

@@ -1,21 +1,27 @@
 #include "runtime/datetime/DateTimePicture.h"
 
-// Placeholder until the date and time pictures are built: every such picture is invalid.
+#include "runtime/datetime/DatePicture.h"
+#include "runtime/datetime/RegionalPictures.h"
+#include "runtime/datetime/TimePicture.h"
 
 namespace tamberlo {
 
-bool compileDatePicture(std::string_view, CompiledPicture& picture) {
-    picture.length = 0;
-    return false;
+bool compileDatePicture(std::string_view rest, CompiledPicture& picture) {
+    return compileDate(rest, picture, dateTimeTables());
 }
 
-bool compileTimePicture(std::string_view, CompiledPicture& picture) {
-    picture.length = 0;
-    return false;
+bool compileTimePicture(std::string_view rest, CompiledPicture& picture) {
+    return compileTime(rest, picture, dateTimeTables());
 }
 
-std::size_t fillDatePicture(const CompiledPicture&, std::string_view, int, char*) { return 0; }
+std::size_t fillDatePicture(const CompiledPicture& picture, std::string_view digits,
+                            int pointPosition, char* out) {
+    return fillDate(picture, digits, pointPosition, dateTimeTables().names, out);
+}
 
-std::size_t fillTimePicture(const CompiledPicture&, std::string_view, int, char*) { return 0; }
+std::size_t fillTimePicture(const CompiledPicture& picture, std::string_view digits,
+                            int pointPosition, char* out) {
+    return fillTime(picture, digits, pointPosition, dateTimeTables().names, out);
+}
 
 } // namespace tamberlo

@@ -6,17 +6,23 @@
 #include "tools/rtcalc/Console.h"
 #include "tools/rtcalc/DecimalCommands.h"
 #include "tools/rtcalc/PictureCommands.h"
+#include "tools/rtcalc/RegionalOptions.h"
 
 #include <cstdio>
 #include <iostream>
+#include <string>
 
 int main(int argc, char** argv) {
     using namespace tamberlo::rtcalc;
-    if (argc > 1) {
-        std::fprintf(stderr, "rtcalc: unknown option %s\nusage: rtcalc < script\n", argv[1]);
+    std::string error;
+    auto regional = parseRegionalOptions(argc, argv, error);
+    if (!regional) {
+        std::fprintf(stderr, "rtcalc: %s\nusage: rtcalc [--profile FILE] [--env FILE] < script\n",
+                     error.c_str());
         return 2;
     }
     tamberlo::setRuntimeFaultHandler(reportFatalAndExit);
+    applyRegionalOptions(*regional);
 
     CommandTable commands;
     registerDecimalCommands(commands);
