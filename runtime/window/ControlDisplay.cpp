@@ -2,6 +2,7 @@
 
 #include "runtime/window/Controls.h"
 #include "runtime/window/EntryReader.h"
+#include "runtime/window/PictureEntryReader.h"
 #include "runtime/window/VariableDisplay.h"
 #include "runtime/window/WindowModel.h"
 
@@ -19,7 +20,7 @@ void setShownLocked(Model& m, Window& window, Control& control, std::string text
 }
 
 std::unique_ptr<EntryReader> makeEntryReader(Model& m) {
-    return m.entryReaders ? m.entryReaders() : nullptr;
+    return m.entryReaders ? m.entryReaders() : makePictureEntryReader();
 }
 
 void displayControl(Lock& lock, Window& window, Control& control) {

@@ -31,8 +31,8 @@ public:
 
 using EntryReaderFactory = std::unique_ptr<EntryReader> (*)();
 
-// The factory entries get their readers from; nullptr restores the built-in one. Entries
-// created earlier keep theirs.
+// The factory entries get their readers from; nullptr restores the built-in one, which reads
+// through the entry's picture (PictureEntryReader.h). Entries created earlier keep theirs.
 void setEntryReaderFactory(EntryReaderFactory factory);
 
 } // namespace tamberlo
