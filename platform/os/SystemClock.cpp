@@ -16,7 +16,7 @@ public:
         std::tm local{};
         localtime_r(&seconds, &local);
         auto millis = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
-        return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+        return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,           local.tm_hour,
                 local.tm_min,         local.tm_sec,     static_cast<int>(millis)};
     }
 
@@ -28,6 +28,7 @@ public:
 
 SystemClock systemClock;
 std::atomic<Clock*> installed{nullptr};
+std::atomic<ClockObserver> observer{nullptr};
 
 } // namespace
 
@@ -36,6 +37,18 @@ Clock& clock() {
     return replacement ? *replacement : systemClock;
 }
 
-void setClock(Clock* replacement) { installed.store(replacement, std::memory_order_release); }
+void setClock(Clock* replacement) {
+    installed.store(replacement, std::memory_order_release);
+    notifyClockMoved();
+}
+
+void setClockObserver(ClockObserver replacement) {
+    observer.store(replacement, std::memory_order_release);
+}
+
+void notifyClockMoved() {
+    if (ClockObserver current = observer.load(std::memory_order_acquire))
+        current();
+}
 
 } // namespace tamberlo::os

@@ -8,15 +8,7 @@
 
 namespace tamberlo::rtcalc {
 
-namespace {
-
-struct Shape {
-    int bytes;
-    int places;
-};
-
-// B from 1 to 16 and P from 0 to 2B - 1, in fields `index` and `index + 1`.
-Shape readShape(const CommandArguments& arguments, std::size_t index) {
+DecimalShape readDecimalShape(const CommandArguments& arguments, std::size_t index) {
     const auto bytes = static_cast<int>(arguments.integer(index, 1, 16));
     const auto places = static_cast<int>(arguments.integer(index + 1, 0, 2 * bytes - 1));
     return {bytes, places};
@@ -32,6 +24,8 @@ std::string hexText(const std::vector<std::uint8_t>& bytes) {
     return text;
 }
 
+namespace {
+
 std::string done(void (*operation)()) {
     operation();
     return "ok";
@@ -42,7 +36,7 @@ using Store = void (*)(void*, int, int);
 
 CommandHandler pushVariable(Push push) {
     return [push](const CommandArguments& arguments) {
-        const Shape shape = readShape(arguments, 0);
+        const DecimalShape shape = readDecimalShape(arguments, 0);
         const auto bytes = arguments.hexBytes(2, static_cast<std::size_t>(shape.bytes));
         push(bytes.data(), shape.bytes, shape.places);
         return std::string("ok");
@@ -51,7 +45,7 @@ CommandHandler pushVariable(Push push) {
 
 CommandHandler storeVariable(Store store) {
     return [store](const CommandArguments& arguments) {
-        const Shape shape = readShape(arguments, 0);
+        const DecimalShape shape = readDecimalShape(arguments, 0);
         std::vector<std::uint8_t> bytes(static_cast<std::size_t>(shape.bytes));
         store(bytes.data(), shape.bytes, shape.places);
         return hexText(bytes);

@@ -5,6 +5,7 @@
 #include "tools/rtcalc/CommandTable.h"
 #include "tools/rtcalc/Console.h"
 #include "tools/rtcalc/DecimalCommands.h"
+#include "tools/rtcalc/EntryCommands.h"
 #include "tools/rtcalc/PictureCommands.h"
 #include "tools/rtcalc/RegionalOptions.h"
 
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
     CommandTable commands;
     registerDecimalCommands(commands);
     registerPictureCommands(commands);
+    registerEntryCommands(commands);
     Console(commands).run(std::cin, stdout);
     return 0;
 }
