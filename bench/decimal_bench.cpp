@@ -2,6 +2,7 @@
 //   Commission      sales / 100 * rate, stored with two places
 //   Multiply16 / Divide16   two 16-digit operands (division takes the long path)
 //   TypedAmount     a typed amount converted and stored with two places
+//   Percent         sales / 100 alone, the division by a power of ten
 //
 //   decimal_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
@@ -56,6 +57,17 @@ void Commission_Tamberlo(benchmark::State& state) {
     }
 }
 BENCHMARK(Commission_Tamberlo);
+
+void Percent_Tamberlo(benchmark::State& state) {
+    std::size_t i = 0;
+    for (auto _ : state) {
+        pushDecimal(amounts[i++ % amountCount].sales.data(), 6, 2);
+        pushLong(100);
+        decimalDivide();
+        benchmark::DoNotOptimize(popWorkingDecimal());
+    }
+}
+BENCHMARK(Percent_Tamberlo);
 
 WorkingDecimal operand(std::string_view text) {
     return decimalFromText(text);
@@ -125,6 +137,17 @@ void Commission_Decimal128(benchmark::State& state) {
     }
 }
 BENCHMARK(Commission_Decimal128);
+
+void Percent_Decimal128(benchmark::State& state) {
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const decimal128 sales =
+            std::decimal::make_decimal128(amounts[i++ % amountCount].salesCents, -2);
+        decimal128 percent = sales / decimal128(100);
+        benchmark::DoNotOptimize(percent);
+    }
+}
+BENCHMARK(Percent_Decimal128);
 
 void Multiply16_Decimal128(benchmark::State& state) {
     decimal128 a = std::decimal::make_decimal128(left16Coefficient, -8);

@@ -6,92 +6,111 @@ namespace tamberlo {
 
 namespace {
 
-// |left| + |right| with the given sign. The carry out of 10^31 is dropped, so sums wrap at
-// 10^32 instead of growing past the 64 entries.
-WorkingDecimal addMagnitudes(const WorkingDecimal& left, const WorkingDecimal& right,
-                             std::int8_t sign) {
+// |left| + |right| into left, with the given sign. The carry out of 10^31 is dropped, so sums
+// wrap at 10^32 instead of growing past the 64 entries.
+void addMagnitudes(WorkingDecimal& left, const WorkingDecimal& right, std::int8_t sign) {
     int low = std::min(left.low, right.low);
     int high = std::max(left.high, right.high);
-    WorkingDecimal sum;
     int carry = 0;
     for (int entry = low; entry <= high; ++entry) {
         int digit = left.digits[entry] + right.digits[entry] + carry;
         carry = digit >= 10;
-        sum.digits[entry] = static_cast<std::uint8_t>(carry ? digit - 10 : digit);
+        left.digits[entry] = static_cast<std::uint8_t>(carry ? digit - 10 : digit);
     }
     if (carry && high < 63)
-        sum.digits[++high] = 1;
-    while (low < high && sum.digits[low] == 0)
+        left.digits[++high] = 1;
+    while (low < high && left.digits[low] == 0)
         ++low;
     bool nonZero = false;
     for (int entry = low; entry <= high && !nonZero; ++entry)
-        nonZero = sum.digits[entry] != 0;
-    if (!nonZero)
-        return WorkingDecimal{};
-    sum.sign = sign;
-    sum.low = static_cast<std::uint8_t>(low);
-    sum.high = static_cast<std::uint8_t>(high);
-    return sum;
+        nonZero = left.digits[entry] != 0;
+    if (!nonZero) {
+        left = WorkingDecimal{};
+        return;
+    }
+    left.sign = sign;
+    left.low = static_cast<std::uint8_t>(low);
+    left.high = static_cast<std::uint8_t>(high);
+    left.powerMark = WorkingDecimal::generalValue;
 }
 
-// |left| - |right| (or the reverse, with the sign flipped, when right is the larger), over
-// the range where the operands differ.
-WorkingDecimal subtractMagnitudes(const WorkingDecimal& left, const WorkingDecimal& right,
-                                  std::int8_t sign) {
+// |left| - |right| (or the reverse, with the sign flipped, when right is the larger) into
+// left, over the range where the operands differ.
+void subtractMagnitudes(WorkingDecimal& left, const WorkingDecimal& right, std::int8_t sign) {
+    const int leftLow = left.low;
+    const int leftHigh = left.high;
     int low = std::min(left.low, right.low);
     int high = std::max(left.high, right.high);
     while (high >= low && left.digits[high] == right.digits[high])
         --high;
-    if (high < low)
-        return WorkingDecimal{};
+    if (high < low) {
+        left = WorkingDecimal{};
+        return;
+    }
     while (left.digits[low] == right.digits[low])
         ++low;
-    const WorkingDecimal* larger = &left;
-    const WorkingDecimal* smaller = &right;
+    const std::uint8_t* larger = left.digits.data();
+    const std::uint8_t* smaller = right.digits.data();
     if (right.digits[high] > left.digits[high]) {
         std::swap(larger, smaller);
         sign = static_cast<std::int8_t>(-sign);
     }
-    WorkingDecimal difference;
     int borrow = 0;
     for (int entry = low; entry <= high; ++entry) {
-        int digit = larger->digits[entry] - smaller->digits[entry] - borrow;
+        int digit = larger[entry] - smaller[entry] - borrow;
         borrow = digit < 0;
-        difference.digits[entry] = static_cast<std::uint8_t>(borrow ? digit + 10 : digit);
+        left.digits[entry] = static_cast<std::uint8_t>(borrow ? digit + 10 : digit);
     }
-    difference.sign = sign;
-    difference.low = static_cast<std::uint8_t>(low);
-    difference.high = static_cast<std::uint8_t>(high);
-    return difference;
+    // Where the operands agree, left still holds its own digits.
+    for (int entry = leftLow; entry < low; ++entry)
+        left.digits[entry] = 0;
+    for (int entry = high + 1; entry <= leftHigh; ++entry)
+        left.digits[entry] = 0;
+    left.sign = sign;
+    left.low = static_cast<std::uint8_t>(low);
+    left.high = static_cast<std::uint8_t>(high);
+    left.powerMark = WorkingDecimal::generalValue;
 }
 
 } // namespace
 
-WorkingDecimal addDecimal(WorkingDecimal left, WorkingDecimal right) {
+void addInPlace(WorkingDecimal& left, WorkingDecimal& right) {
     normalise(left);
     normalise(right);
     if (isZero(right))
-        return left;
+        return;
     if (isZero(left))
-        return right;
-    if (left.sign == right.sign)
-        return addMagnitudes(left, right, left.sign);
-    return subtractMagnitudes(left, right, left.sign);
+        left = right;
+    else if (left.sign == right.sign)
+        addMagnitudes(left, right, left.sign);
+    else
+        subtractMagnitudes(left, right, left.sign);
+}
+
+void subtractInPlace(WorkingDecimal& left, WorkingDecimal& right) {
+    normalise(left);
+    normalise(right);
+    if (isZero(right))
+        return;
+    if (isZero(left))
+        left = negateDecimal(right);
+    else if (left.sign != right.sign)
+        addMagnitudes(left, right, left.sign);
+    else
+        subtractMagnitudes(left, right, left.sign);
+}
+
+WorkingDecimal addDecimal(WorkingDecimal left, WorkingDecimal right) {
+    addInPlace(left, right);
+    return left;
 }
 
 WorkingDecimal subtractDecimal(WorkingDecimal left, WorkingDecimal right) {
-    normalise(left);
-    normalise(right);
-    if (isZero(right))
-        return left;
-    if (isZero(left))
-        return negateDecimal(right);
-    if (left.sign != right.sign)
-        return addMagnitudes(left, right, left.sign);
-    return subtractMagnitudes(left, right, left.sign);
+    subtractInPlace(left, right);
+    return left;
 }
 
-int compareDecimal(WorkingDecimal left, WorkingDecimal right) {
+int compareInPlace(WorkingDecimal& left, WorkingDecimal& right) {
     normalise(left);
     normalise(right);
     if (left.sign != right.sign)
@@ -113,6 +132,10 @@ int compareDecimal(WorkingDecimal left, WorkingDecimal right) {
             magnitude = left.low < right.low ? 1 : -1;
     }
     return left.sign < 0 ? -magnitude : magnitude;
+}
+
+int compareDecimal(WorkingDecimal left, WorkingDecimal right) {
+    return compareInPlace(left, right);
 }
 
 } // namespace tamberlo

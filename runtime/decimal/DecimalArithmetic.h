@@ -21,6 +21,16 @@ WorkingDecimal divideDecimal(WorkingDecimal dividend, WorkingDecimal divisor);
 // -1, 0 or +1 as left is below, equal to or above right.
 int compareDecimal(WorkingDecimal left, WorkingDecimal right);
 
+// The same operators working in place, for the operand stack: the result replaces `left` (the
+// dividend), and `right` (the divisor) is normalised or rounded on the way, which the stack
+// does not mind as it drops that entry. The results are exactly those of the forms above.
+void addInPlace(WorkingDecimal& left, WorkingDecimal& right);
+void subtractInPlace(WorkingDecimal& left, WorkingDecimal& right);
+void multiplyInPlace(WorkingDecimal& left, WorkingDecimal& right);
+void divideInPlace(WorkingDecimal& dividend, WorkingDecimal& divisor);
+// Normalises both operands.
+int compareInPlace(WorkingDecimal& left, WorkingDecimal& right);
+
 inline WorkingDecimal negateDecimal(WorkingDecimal value) {
     value.sign = static_cast<std::int8_t>(-value.sign);
     return value;

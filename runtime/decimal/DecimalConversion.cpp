@@ -18,13 +18,18 @@ WorkingDecimal fromMagnitude(std::uint32_t magnitude, std::int8_t sign) {
     if (magnitude == 0)
         return value;
     // At most ten digits: eight from entry 32, the rest from entry 40.
+    value.sign = sign;
+    if (magnitude < digits::limbBase) {
+        const std::uint64_t lower = digits::wordOf(magnitude);
+        digits::storeWord(value.digits.data() + units, lower);
+        value.high = static_cast<std::uint8_t>(units + 7 - digits::leadingZeroBytes(lower));
+        return value;
+    }
     const std::uint64_t lower = digits::wordOf(magnitude % digits::limbBase);
     const std::uint64_t upper = digits::wordOf(magnitude / digits::limbBase);
     digits::storeWord(value.digits.data() + units, lower);
     digits::storeWord(value.digits.data() + units + 8, upper);
-    value.sign = sign;
-    value.high = static_cast<std::uint8_t>(upper ? units + 15 - std::countl_zero(upper) / 8
-                                                 : units + 7 - std::countl_zero(lower) / 8);
+    value.high = static_cast<std::uint8_t>(units + 15 - digits::leadingZeroBytes(upper));
     return value;
 }
 

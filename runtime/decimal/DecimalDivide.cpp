@@ -16,34 +16,51 @@ int leadingPlace(const WorkingDecimal& value) {
     return value.high - units;
 }
 
-WorkingDecimal finished(WorkingDecimal quotient, int lowEntry, int highEntry, std::int8_t sign) {
+void finish(WorkingDecimal& quotient, int lowEntry, int highEntry, std::int8_t sign) {
     quotient.low = static_cast<std::uint8_t>(lowEntry);
     quotient.high = static_cast<std::uint8_t>(highEntry);
     quotient.sign = sign;
     normalise(quotient);
+}
+
+WorkingDecimal finished(WorkingDecimal quotient, int lowEntry, int highEntry, std::int8_t sign) {
+    finish(quotient, lowEntry, highEntry, sign);
     return quotient;
 }
 
-// A divisor of 10^power only moves the dividend's digits; those that fall below 10^-32 are lost.
-WorkingDecimal divideByPowerOfTen(const WorkingDecimal& dividend, int power, std::int8_t sign) {
+// A divisor of 10^power only moves the dividend's digits, in place; those that fall below
+// 10^-32 are lost.
+void divideByPowerOfTen(WorkingDecimal& dividend, int power, std::int8_t sign) {
     const int lead = leadingPlace(dividend) - power;
-    if (lead > 31 || lead <= -32)
-        return WorkingDecimal{};
-    WorkingDecimal quotient;
-    const int low = std::max(dividend.low - power, 0);
-    const int high = dividend.high - power;
-    std::memcpy(quotient.digits.data() + low, dividend.digits.data() + low + power,
-                static_cast<std::size_t>(high - low + 1));
-    if (low == dividend.low - power) { // nothing dropped: still normalised
-        quotient.sign = sign;
-        quotient.low = static_cast<std::uint8_t>(low);
-        quotient.high = static_cast<std::uint8_t>(high);
-        quotient.powerMark = dividend.powerMark == WorkingDecimal::generalValue
-                                 ? WorkingDecimal::generalValue
-                                 : static_cast<std::uint8_t>(high - units);
-        return quotient;
+    if (lead > 31 || lead <= -32) {
+        dividend = WorkingDecimal{};
+        return;
     }
-    return finished(quotient, low, high, sign);
+    const int oldLow = dividend.low;
+    const int low = std::max(oldLow - power, 0);
+    const int high = dividend.high - power;
+    if (dividend.high - oldLow < 16 && low == oldLow - power) {
+        // Two words from the lowest digit hold them all: moved through registers.
+        const std::uint64_t lower = digits::wordAt(dividend, oldLow);
+        const std::uint64_t upper = digits::wordAtAnyEntry(dividend, oldLow + 8);
+        digits::storeWordAt(dividend, oldLow, 0);
+        if (oldLow + 8 <= 63)
+            digits::storeWordAt(dividend, oldLow + 8, 0);
+        digits::storeWordAt(dividend, low, lower);
+        if (upper != 0)
+            digits::storeWordAt(dividend, low + 8, upper);
+    } else {
+        digits::shiftDigits(dividend, power);
+    }
+    if (low == oldLow - power) { // nothing dropped: still normalised
+        dividend.sign = sign;
+        dividend.low = static_cast<std::uint8_t>(low);
+        dividend.high = static_cast<std::uint8_t>(high);
+        if (dividend.powerMark != WorkingDecimal::generalValue)
+            dividend.powerMark = static_cast<std::uint8_t>(high - units);
+        return;
+    }
+    finish(dividend, low, high, sign);
 }
 
 // Short division by the divisor's one significant digit, rounded half up at 10^-32.
@@ -241,8 +258,8 @@ bool gainsDigit(const WorkingDecimal& dividend, int factor) {
 // integer. This gives the same digits as short and long division: the exact quotient,
 // developed down to 10^-32 and, when `rounded`, rounded there half up by the next digit. The
 // caller has checked that the quotient lies below 10^31 (10^(first + 1)).
-WorkingDecimal divideByInteger(const WorkingDecimal& dividend, const WorkingDecimal& divisor,
-                               int first, bool rounded, std::int8_t sign) {
+void divideByInteger(WorkingDecimal& dividend, const WorkingDecimal& divisor, int first,
+                     bool rounded, std::int8_t sign) {
     constexpr std::uint64_t chunkBase = 10'000'000'000'000'000; // 16 digits
     const std::uint64_t integerDivisor =
         digits::coefficient(divisor, divisor.low, divisor.high - divisor.low + 1);
@@ -257,28 +274,42 @@ WorkingDecimal divideByInteger(const WorkingDecimal& dividend, const WorkingDeci
     constexpr int offset = 48;
     std::uint8_t quotient[offset + 64 + 64] = {};
     std::uint64_t remainder = 0;
+    int lowest = 64; // the entry of the lowest quotient word that is not zero
     for (int from = (length - 1) / 16 * 16; from >= 0; from -= 16) {
         // Numerator positions from..from+15 are the dividend's entries from + shift upwards;
-        // entries below the dividend's lowest (or below 0) are zeros.
+        // entries outside the dividend's range (or below 0) are zeros.
         const int entry = from + dividend.low - zeros;
-        const std::uint64_t chunk =
-            digits::wordValue(digits::wordAtAnyEntry(dividend, entry)) +
-            std::uint64_t{digits::wordValue(digits::wordAtAnyEntry(dividend, entry + 8))} *
-                digits::limbBase;
-        std::uint64_t part;
+        std::uint64_t chunk = 0;
+        if (entry + 15 >= dividend.low && entry <= dividend.high)
+            chunk = digits::wordValue(digits::wordAtAnyEntry(dividend, entry)) +
+                    std::uint64_t{digits::wordValue(digits::wordAtAnyEntry(dividend, entry + 8))} *
+                        digits::limbBase;
+        std::uint64_t part = 0;
         if (remainder == 0) {
-            part = chunk / integerDivisor;
-            remainder = chunk % integerDivisor;
+            if (chunk >= integerDivisor) {
+                part = chunk / integerDivisor;
+                remainder = chunk % integerDivisor;
+            } else {
+                remainder = chunk;
+            }
         } else {
+            // Below divisor * 10^16, so the part fits 64 bits.
             const digits::Uint128 current =
                 static_cast<digits::Uint128>(remainder) * chunkBase + chunk;
-            part = static_cast<std::uint64_t>(current / integerDivisor);
-            remainder = static_cast<std::uint64_t>(current % integerDivisor);
+            part =
+                digits::divideWide(static_cast<std::uint64_t>(current >> 64),
+                                   static_cast<std::uint64_t>(current), integerDivisor, remainder);
         }
-        std::uint8_t* at = quotient + offset + from - 32 - extra;
-        digits::storeWord(at, digits::wordOf(static_cast<std::uint32_t>(part % digits::limbBase)));
-        digits::storeWord(at + 8,
-                          digits::wordOf(static_cast<std::uint32_t>(part / digits::limbBase)));
+        if (part != 0) {
+            std::uint8_t* at = quotient + offset + from - 32 - extra;
+            const auto lower = static_cast<std::uint32_t>(part % digits::limbBase);
+            const auto upper = static_cast<std::uint32_t>(part / digits::limbBase);
+            if (lower != 0)
+                digits::storeWord(at, digits::wordOf(lower));
+            if (upper != 0)
+                digits::storeWord(at + 8, digits::wordOf(upper));
+            lowest = from - extra;
+        }
         // Nothing left to divide: the rest of the quotient is zeros.
         if (remainder == 0 && entry <= dividend.low)
             break;
@@ -292,61 +323,95 @@ WorkingDecimal divideByInteger(const WorkingDecimal& dividend, const WorkingDeci
             quotient[offset + place] = 0;
         }
     }
-    WorkingDecimal result;
-    std::memcpy(result.digits.data(), quotient + offset - 32, 64);
-    // Rounding may carry one place above the first digit.
-    return finished(result, 0, std::min(first + units + extra, 63), sign);
+    std::memcpy(dividend.digits.data(), quotient + offset - 32, 64);
+    // Rounding may carry one place above the first digit, and through zeros below the lowest
+    // word written.
+    const int low = rounded ? 0 : std::clamp(lowest, 0, 63);
+    finish(dividend, low, std::min(first + units + extra, 63), sign);
 }
 
-WorkingDecimal divide(WorkingDecimal dividend, WorkingDecimal divisor, bool binary) {
+// The quotient replaces the dividend; `binary` allows the binary route.
+void divide(WorkingDecimal& dividend, WorkingDecimal& divisor, bool binary) {
     normalise(dividend);
-    if (isZero(dividend))
-        return WorkingDecimal{};
+    if (isZero(dividend)) {
+        dividend = WorkingDecimal{};
+        return;
+    }
+    // A divisor whose one digit is a 1 at 10^-29 or above, as a percentage's 100 is: the
+    // rounding below changes nothing, so it is a power of ten without further ado.
+    if (divisor.sign != 0 && divisor.high - divisor.low < 8) {
+        const std::uint64_t word = digits::wordAt(divisor, divisor.low);
+        const int lowest = divisor.low + digits::trailingZeroBytes(word);
+        if (word != 0 && word >> (8 * (lowest - divisor.low)) == 1 && lowest >= 3) {
+            const auto sign = static_cast<std::int8_t>(dividend.sign * divisor.sign);
+            divideByPowerOfTen(dividend, lowest - units, sign);
+            return;
+        }
+    }
     roundAtPlace(divisor, -29);
-    if (isZero(divisor))
-        return WorkingDecimal{};
+    if (isZero(divisor)) {
+        dividend = WorkingDecimal{};
+        return;
+    }
     const auto sign = static_cast<std::int8_t>(dividend.sign * divisor.sign);
-    if (divisor.powerMark != WorkingDecimal::generalValue)
-        return divideByPowerOfTen(dividend, static_cast<std::int8_t>(divisor.powerMark), sign);
+    if (divisor.powerMark != WorkingDecimal::generalValue) {
+        divideByPowerOfTen(dividend, static_cast<std::int8_t>(divisor.powerMark), sign);
+        return;
+    }
     binary = binary && divisor.high - divisor.low < 19 && digits::onlyDigits(dividend) &&
              digits::onlyDigits(divisor);
     if (divisor.low == divisor.high) {
-        if (!binary)
-            return divideByDigit(dividend, divisor, sign);
+        if (!binary) {
+            dividend = divideByDigit(dividend, divisor, sign);
+            return;
+        }
         const int first = leadingPlace(dividend) - leadingPlace(divisor);
         if (first >= 31 || first <= -32)
-            return WorkingDecimal{};
-        return divideByInteger(dividend, divisor, first, true, sign);
+            dividend = WorkingDecimal{};
+        else
+            divideByInteger(dividend, divisor, first, true, sign);
+        return;
     }
     if (leadingPlace(dividend) == 30 || leadingPlace(divisor) == 30) {
         // Scaled down by ten so that the normalising factor cannot carry past 10^31. Only the
         // rounding changes the quotient: moving both operands leaves it as it is.
         roundAtPlace(dividend, -31);
-        if (isZero(dividend))
-            return WorkingDecimal{};
+        if (isZero(dividend)) {
+            dividend = WorkingDecimal{};
+            return;
+        }
         if (!binary) {
             divideByTen(dividend);
             divideByTen(divisor);
         }
     }
-    if (!binary)
-        return divideLong(dividend, divisor, sign);
+    if (!binary) {
+        dividend = divideLong(dividend, divisor, sign);
+        return;
+    }
     const int factor = normalisingFactor(divisor.digits[divisor.high]);
     const int first =
         leadingPlace(dividend) + (gainsDigit(dividend, factor) ? 1 : 0) - leadingPlace(divisor);
     if (first >= 31 || first <= -32)
-        return WorkingDecimal{};
-    return divideByInteger(dividend, divisor, first, false, sign);
+        dividend = WorkingDecimal{};
+    else
+        divideByInteger(dividend, divisor, first, false, sign);
 }
 
 } // namespace
 
+void divideInPlace(WorkingDecimal& dividend, WorkingDecimal& divisor) {
+    divide(dividend, divisor, true);
+}
+
 WorkingDecimal divideDecimal(WorkingDecimal dividend, WorkingDecimal divisor) {
-    return divide(dividend, divisor, true);
+    divide(dividend, divisor, true);
+    return dividend;
 }
 
 WorkingDecimal divideDecimalDigitwise(WorkingDecimal dividend, WorkingDecimal divisor) {
-    return divide(dividend, divisor, false);
+    divide(dividend, divisor, false);
+    return dividend;
 }
 
 } // namespace tamberlo

@@ -27,6 +27,11 @@ WorkingDecimal readDecimalVariable(const void* address, int bytes, int places,
 void writeDecimalVariable(WorkingDecimal value, void* address, int bytes, int places,
                           DecimalLayout layout);
 
+// The same, working on `value` itself, which is left changed: for the operand stack, which
+// drops it.
+void writeDecimalVariableInPlace(WorkingDecimal& value, void* address, int bytes, int places,
+                                 DecimalLayout layout);
+
 inline bool validDecimalShape(int bytes, int places) {
     return bytes >= 1 && bytes <= 16 && places >= 0 && places <= 2 * bytes - 1;
 }

@@ -64,7 +64,8 @@ WorkingDecimal multiplyByPartialProducts(const WorkingDecimal& left, const Worki
 
 // The same product in base 10^8 limbs, for operands whose product keeps every digit (no
 // partial product is dropped or cut): then only the overflow rules need the partial products.
-WorkingDecimal multiplyByLimbs(const WorkingDecimal& left, const WorkingDecimal& right) {
+// The product replaces left.
+void multiplyByLimbs(WorkingDecimal& left, const WorkingDecimal& right) {
     constexpr int maxLimbs = 8;
     const int leftCount = (left.high - left.low) / 8 + 1;
     const int rightCount = (right.high - right.low) / 8 + 1;
@@ -77,27 +78,23 @@ WorkingDecimal multiplyByLimbs(const WorkingDecimal& left, const WorkingDecimal&
     // Each limb sum stays below 8 * 10^16, well within 64 bits.
     std::uint64_t limbs[2 * maxLimbs] = {};
     int count = leftCount + rightCount;
-    if (count == 2) { // both operands of at most eight digits, the usual case
-        const std::uint64_t product = leftLimbs[0] * rightLimbs[0];
-        limbs[0] = product % digits::limbBase;
-        limbs[1] = product / digits::limbBase;
-    } else {
-        for (int i = 0; i < leftCount; ++i)
-            for (int j = 0; j < rightCount; ++j)
-                limbs[i + j] += leftLimbs[i] * rightLimbs[j];
-        for (int i = 0; i + 1 < count; ++i) {
-            limbs[i + 1] += limbs[i] / digits::limbBase;
-            limbs[i] %= digits::limbBase;
-        }
+    for (int i = 0; i < leftCount; ++i)
+        for (int j = 0; j < rightCount; ++j)
+            limbs[i + j] += leftLimbs[i] * rightLimbs[j];
+    for (int i = 0; i + 1 < count; ++i) {
+        limbs[i + 1] += limbs[i] / digits::limbBase;
+        limbs[i] %= digits::limbBase;
     }
     while (count > 1 && limbs[count - 1] == 0)
         --count;
 
     const int lowEntry = left.low + right.low - units;
     const std::uint64_t topWord = digits::wordOf(static_cast<std::uint32_t>(limbs[count - 1]));
-    const int highEntry = lowEntry + 8 * (count - 1) + 7 - std::countl_zero(topWord) / 8;
-    if (highEntry > 63) // the product reaches 10^32
-        return WorkingDecimal{};
+    const int highEntry = lowEntry + 8 * (count - 1) + 7 - digits::leadingZeroBytes(topWord);
+    if (highEntry > 63) { // the product reaches 10^32
+        left = WorkingDecimal{};
+        return;
+    }
     if (highEntry == 63 && right.low != right.high) {
         // More than one partial product: the last one, of the right operand's leading digit,
         // must not reach 10^31. It does when that multiple of the left operand carries past
@@ -110,79 +107,103 @@ WorkingDecimal multiplyByLimbs(const WorkingDecimal& left, const WorkingDecimal&
         for (int i = 0; i <= (left.high - left.low) % 8; ++i)
             topLimbEnd *= 10;
         const bool longer = leftLimbs[leftCount - 1] * topDigit + carry >= topLimbEnd;
-        if (left.high + right.high - units + (longer ? 1 : 0) >= 63)
-            return WorkingDecimal{};
+        if (left.high + right.high - units + (longer ? 1 : 0) >= 63) {
+            left = WorkingDecimal{};
+            return;
+        }
     }
 
-    WorkingDecimal product;
+    digits::clearDigits(left);
     for (int i = 0; i + 1 < count; ++i)
-        digits::storeWordAt(product, lowEntry + 8 * i,
+        digits::storeWordAt(left, lowEntry + 8 * i,
                             digits::wordOf(static_cast<std::uint32_t>(limbs[i])));
-    digits::storeWordAt(product, lowEntry + 8 * (count - 1), topWord);
-    product.sign = static_cast<std::int8_t>(left.sign * right.sign);
-    product.low = static_cast<std::uint8_t>(lowEntry);
-    product.high = static_cast<std::uint8_t>(highEntry);
-    normalise(product);
-    return product;
+    digits::storeWordAt(left, lowEntry + 8 * (count - 1), topWord);
+    left.sign = static_cast<std::int8_t>(left.sign * right.sign);
+    left.low = static_cast<std::uint8_t>(lowEntry);
+    left.high = static_cast<std::uint8_t>(highEntry);
+    normalise(left); // moves low over the product's trailing zeros, sets powerMark
 }
 
-// Both operands of at most eight digits, as amounts and rates mostly are: one binary
-// multiplication.
-WorkingDecimal multiplyWords(const WorkingDecimal& left, const WorkingDecimal& right) {
-    const std::uint64_t product = std::uint64_t{digits::wordValue(digits::wordAt(left, left.low))} *
-                                  digits::wordValue(digits::wordAt(right, right.low));
-    const std::uint64_t lower =
-        digits::wordOf(static_cast<std::uint32_t>(product % digits::limbBase));
-    const std::uint64_t upper =
-        digits::wordOf(static_cast<std::uint32_t>(product / digits::limbBase));
-    const int lowEntry = left.low + right.low - units;
-    const int highEntry = upper ? lowEntry + 15 - std::countl_zero(upper) / 8
-                                : lowEntry + 7 - std::countl_zero(lower) / 8;
-    if (highEntry >= 63) // rare: the general route applies the overflow rules
-        return multiplyByLimbs(left, right);
-    WorkingDecimal result;
-    digits::storeWordAt(result, lowEntry, lower);
-    if (upper)
-        digits::storeWordAt(result, lowEntry + 8, upper);
-    result.sign = static_cast<std::int8_t>(left.sign * right.sign);
-    result.low = static_cast<std::uint8_t>(lower ? lowEntry + std::countr_zero(lower) / 8
-                                                 : lowEntry + 8 + std::countr_zero(upper) / 8);
-    result.high = static_cast<std::uint8_t>(highEntry);
-    normalise(result); // sets powerMark
-    return result;
-}
-
-// Both operands of at most sixteen digits: two limbs each, no loops.
-WorkingDecimal multiplyShort(const WorkingDecimal& left, const WorkingDecimal& right) {
+// Both operands of at most eight digits, given as the words at their lowest entries, as
+// amounts and rates mostly are: one binary multiplication.
+void multiplyWords(WorkingDecimal& left, const WorkingDecimal& right, std::uint64_t leftWord,
+                   std::uint64_t rightWord) {
     using digits::limbBase;
-    const std::uint64_t a0 = digits::wordValue(digits::wordAt(left, left.low));
-    const std::uint64_t a1 = digits::wordValue(digits::wordAtAnyEntry(left, left.low + 8));
-    const std::uint64_t b0 = digits::wordValue(digits::wordAt(right, right.low));
-    const std::uint64_t b1 = digits::wordValue(digits::wordAtAnyEntry(right, right.low + 8));
-    std::uint64_t p0 = a0 * b0;
-    std::uint64_t p1 = a0 * b1 + a1 * b0 + p0 / limbBase;
-    std::uint64_t p2 = a1 * b1 + p1 / limbBase;
-    const std::uint64_t words[4] = {
-        digits::wordOf(static_cast<std::uint32_t>(p0 % limbBase)),
-        digits::wordOf(static_cast<std::uint32_t>(p1 % limbBase)),
-        digits::wordOf(static_cast<std::uint32_t>(p2 % limbBase)),
-        digits::wordOf(static_cast<std::uint32_t>(p2 / limbBase)),
-    };
-    int top = 3;
-    while (words[top] == 0)
-        --top;
+    const std::uint64_t product =
+        std::uint64_t{digits::wordValue(leftWord)} * digits::wordValue(rightWord);
     const int lowEntry = left.low + right.low - units;
-    const int highEntry = lowEntry + 8 * top + 7 - std::countl_zero(words[top]) / 8;
-    if (highEntry >= 63) // rare: the general route applies the overflow rules
-        return multiplyByLimbs(left, right);
-    WorkingDecimal product;
+    std::uint64_t lower, upper = 0;
+    int highEntry;
+    if (product < limbBase) {
+        lower = digits::wordOf(static_cast<std::uint32_t>(product));
+        highEntry = lowEntry + 7 - digits::leadingZeroBytes(lower);
+    } else {
+        lower = digits::wordOf(static_cast<std::uint32_t>(product % limbBase));
+        upper = digits::wordOf(static_cast<std::uint32_t>(product / limbBase));
+        highEntry = lowEntry + 15 - digits::leadingZeroBytes(upper);
+    }
+    if (highEntry >= 63) { // rare: the general route applies the overflow rules
+        multiplyByLimbs(left, right);
+        return;
+    }
+    // Left's own digits lie within the eight entries from its lowest one.
+    digits::storeWordAt(left, left.low, 0);
+    digits::storeWordAt(left, lowEntry, lower);
+    if (upper)
+        digits::storeWordAt(left, lowEntry + 8, upper);
+    left.sign = static_cast<std::int8_t>(left.sign * right.sign);
+    left.low = static_cast<std::uint8_t>(lower ? lowEntry + digits::trailingZeroBytes(lower)
+                                               : lowEntry + 8 + digits::trailingZeroBytes(upper));
+    left.high = static_cast<std::uint8_t>(highEntry);
+    digits::markPower(left);
+}
+
+// Both operands of at most sixteen digits: one or two limbs each, taken from the words at the
+// lowest entries (`words` are those words, two per operand, the second zero for an operand of
+// up to eight digits).
+void multiplyShort(WorkingDecimal& left, const WorkingDecimal& right,
+                   const std::uint64_t (&words)[4]) {
+    using digits::limbBase;
+    const std::uint64_t a0 = digits::wordValue(words[0]);
+    const std::uint64_t a1 = words[1] != 0 ? digits::wordValue(words[1]) : 0;
+    const std::uint64_t b0 = digits::wordValue(words[2]);
+    const std::uint64_t b1 = words[3] != 0 ? digits::wordValue(words[3]) : 0;
+    const std::uint64_t p0 = a0 * b0;
+    std::uint64_t limbs[4] = {p0 % limbBase, p0 / limbBase, 0, 0};
+    int top = limbs[1] != 0 ? 1 : 0;
+    if ((a1 | b1) != 0) {
+        const std::uint64_t p1 = a0 * b1 + a1 * b0 + limbs[1];
+        const std::uint64_t p2 = a1 * b1 + p1 / limbBase;
+        limbs[1] = p1 % limbBase;
+        limbs[2] = p2 % limbBase;
+        limbs[3] = p2 / limbBase;
+        top = 3;
+        while (limbs[top] == 0)
+            --top;
+    }
+    std::uint64_t product[4];
     for (int i = 0; i <= top; ++i)
-        digits::storeWordAt(product, lowEntry + 8 * i, words[i]);
-    product.sign = static_cast<std::int8_t>(left.sign * right.sign);
-    product.low = static_cast<std::uint8_t>(lowEntry);
-    product.high = static_cast<std::uint8_t>(highEntry);
-    normalise(product); // moves low over the product's trailing zeros, sets powerMark
-    return product;
+        product[i] = digits::wordOf(static_cast<std::uint32_t>(limbs[i]));
+    const int lowEntry = left.low + right.low - units;
+    const int highEntry = lowEntry + 8 * top + 7 - digits::leadingZeroBytes(product[top]);
+    if (highEntry >= 63) { // rare: the general route applies the overflow rules
+        multiplyByLimbs(left, right);
+        return;
+    }
+    // Left's own digits lie within the sixteen entries from its lowest one.
+    digits::storeWordAt(left, left.low, 0);
+    if (left.low + 8 <= left.high)
+        digits::storeWordAt(left, left.low + 8, 0);
+    for (int i = 0; i <= top; ++i)
+        digits::storeWordAt(left, lowEntry + 8 * i, product[i]);
+    int bottom = 0;
+    while (product[bottom] == 0)
+        ++bottom;
+    left.sign = static_cast<std::int8_t>(left.sign * right.sign);
+    left.low = static_cast<std::uint8_t>(lowEntry + 8 * bottom +
+                                         digits::trailingZeroBytes(product[bottom]));
+    left.high = static_cast<std::uint8_t>(highEntry);
+    digits::markPower(left);
 }
 
 // Ranges that overflow or vanish before any partial product is formed.
@@ -201,22 +222,47 @@ WorkingDecimal multiplyDecimalDigitwise(WorkingDecimal left, WorkingDecimal righ
     return multiplyByPartialProducts(left, right);
 }
 
-WorkingDecimal multiplyDecimal(WorkingDecimal left, WorkingDecimal right) {
+void multiplyInPlace(WorkingDecimal& left, WorkingDecimal& right) {
     normalise(left);
     normalise(right);
-    if (isZero(left) || isZero(right) || outOfRange(left, right))
-        return WorkingDecimal{};
+    if (isZero(left) || isZero(right) || outOfRange(left, right)) {
+        left = WorkingDecimal{};
+        return;
+    }
     // With the lowest product digit above 10^-32 nothing is dropped or cut. Digits that were
     // never checked (stored nibbles A to F) keep to the digit-by-digit route.
-    if ((left.low - units) + (right.low - units) >= -31 && digits::onlyDigits(left) &&
-        digits::onlyDigits(right)) {
-        if (left.high - left.low < 8 && right.high - right.low < 8)
-            return multiplyWords(left, right);
-        if (left.high - left.low < 16 && right.high - right.low < 16)
-            return multiplyShort(left, right);
-        return multiplyByLimbs(left, right);
+    if ((left.low - units) + (right.low - units) >= -31) {
+        if (left.high - left.low < 8 && right.high - right.low < 8) {
+            const std::uint64_t leftWord = digits::wordAt(left, left.low);
+            const std::uint64_t rightWord = digits::wordAt(right, right.low);
+            if (digits::onlyDigits(leftWord) && digits::onlyDigits(rightWord)) {
+                multiplyWords(left, right, leftWord, rightWord);
+                return;
+            }
+        } else if (left.high - left.low < 16 && right.high - right.low < 16) {
+            // The words from the lowest entries hold every digit of both operands.
+            const std::uint64_t words[4] = {
+                digits::wordAt(left, left.low),
+                left.high - left.low >= 8 ? digits::wordAt(left, left.low + 8) : 0,
+                digits::wordAt(right, right.low),
+                right.high - right.low >= 8 ? digits::wordAt(right, right.low + 8) : 0,
+            };
+            if (digits::onlyDigits(words[0]) && digits::onlyDigits(words[1]) &&
+                digits::onlyDigits(words[2]) && digits::onlyDigits(words[3])) {
+                multiplyShort(left, right, words);
+                return;
+            }
+        } else if (digits::onlyDigits(left) && digits::onlyDigits(right)) {
+            multiplyByLimbs(left, right);
+            return;
+        }
     }
-    return multiplyByPartialProducts(left, right);
+    left = multiplyByPartialProducts(left, right);
+}
+
+WorkingDecimal multiplyDecimal(WorkingDecimal left, WorkingDecimal right) {
+    multiplyInPlace(left, right);
+    return left;
 }
 
 } // namespace tamberlo

@@ -7,6 +7,7 @@
 #include "runtime/decimal/DecimalText.h"
 
 #include <cstring>
+#include <new>
 
 namespace tamberlo {
 
@@ -20,98 +21,121 @@ struct DecimalStackState {
 // Constant-initialised, so a thread's first use costs nothing and no thread sees another's.
 constinit thread_local DecimalStackState t_stack;
 
-void push(const WorkingDecimal& value) {
-    if (t_stack.count == decimalStackCapacity)
+// Each operation looks the thread's stack up once and works on its entries in place; the
+// checks stay inline and the faults themselves are raised out of line.
+DecimalStackState& stack() {
+    return t_stack;
+}
+
+// Builds the new top entry from `make`, whose returned value is constructed right in the
+// entry instead of being copied there.
+template <typename Make>
+void push(Make make) {
+    DecimalStackState& state = stack();
+    if (state.count == decimalStackCapacity) [[unlikely]]
         raiseRuntimeFault("decimal stack full");
-    t_stack.entries[static_cast<std::size_t>(t_stack.count++)] = value;
+    ::new (static_cast<void*>(&state.entries[static_cast<std::size_t>(state.count)]))
+        WorkingDecimal(make());
+    ++state.count;
 }
 
 // The entry `depth` places below the top (0 is the top); the stack must hold that many more.
-WorkingDecimal& entry(int depth) {
-    if (t_stack.count <= depth)
+WorkingDecimal& entry(DecimalStackState& state, int depth) {
+    if (state.count <= depth) [[unlikely]]
         raiseRuntimeFault("decimal stack empty");
-    return t_stack.entries[static_cast<std::size_t>(t_stack.count - 1 - depth)];
+    return state.entries[static_cast<std::size_t>(state.count - 1 - depth)];
 }
 
-WorkingDecimal pop() {
-    WorkingDecimal& top = entry(0);
-    --t_stack.count;
+// The top entry, dropped from the stack; it stays readable until the next push.
+WorkingDecimal& pop(DecimalStackState& state) {
+    WorkingDecimal& top = entry(state, 0);
+    --state.count;
     return top;
+}
+
+WorkingDecimal& pop() {
+    return pop(stack());
 }
 
 // Replaces the second entry by operation(second, top) and drops the top.
 template <typename Operation>
 void applyBinary(Operation operation) {
-    WorkingDecimal& second = entry(1);
-    second = operation(second, entry(0));
-    --t_stack.count;
+    DecimalStackState& state = stack();
+    WorkingDecimal& second = entry(state, 1);
+    operation(second, state.entries[static_cast<std::size_t>(state.count - 1)]);
+    --state.count;
 }
 
 } // namespace
 
 void pushLong(std::int32_t value) {
-    push(decimalFromLong(value));
+    push([=] { return decimalFromLong(value); });
 }
 
 void pushUnsignedLong(std::uint32_t value) {
-    push(decimalFromUnsignedLong(value));
+    push([=] { return decimalFromUnsignedLong(value); });
 }
 
 void pushReal(double value) {
-    push(decimalFromReal(value));
+    push([=] { return decimalFromReal(value); });
 }
 
 void pushText(std::string_view text) {
-    push(decimalFromText(text));
+    push([=] { return decimalFromText(text); });
 }
 
 void pushDecimal(const void* address, int bytes, int places) {
-    push(readDecimalVariable(address, bytes, places, DecimalLayout::Decimal));
+    push([=] { return readDecimalVariable(address, bytes, places, DecimalLayout::Decimal); });
 }
 
 void pushPackedDecimal(const void* address, int bytes, int places) {
-    push(readDecimalVariable(address, bytes, places, DecimalLayout::PackedDecimal));
+    push([=] { return readDecimalVariable(address, bytes, places, DecimalLayout::PackedDecimal); });
 }
 
 void pushWorkingDecimal(const WorkingDecimal& value) {
-    push(sanitised(value));
+    push([&] { return sanitised(value); });
 }
 
 void decimalAdd() {
-    applyBinary(addDecimal);
+    applyBinary(addInPlace);
 }
 
 void decimalSubtract() {
-    applyBinary(subtractDecimal);
+    applyBinary(subtractInPlace);
 }
 
 void decimalMultiply() {
-    applyBinary(multiplyDecimal);
+    applyBinary(multiplyInPlace);
 }
 
 void decimalDivide() {
-    applyBinary(divideDecimal);
+    applyBinary(divideInPlace);
 }
 
 void decimalNegate() {
-    WorkingDecimal& top = entry(0);
-    top = negateDecimal(top);
+    WorkingDecimal& top = entry(stack(), 0);
+    top.sign = static_cast<std::int8_t>(-top.sign);
 }
 
 void decimalAbsolute() {
-    WorkingDecimal& top = entry(0);
-    top = absoluteDecimal(top);
+    WorkingDecimal& top = entry(stack(), 0);
+    if (top.sign != 0)
+        top.sign = 1;
 }
 
 int compareDecimals() {
-    const int result = compareDecimal(entry(1), entry(0));
-    t_stack.count -= 2;
+    DecimalStackState& state = stack();
+    WorkingDecimal& second = entry(state, 1);
+    const int result = compareInPlace(second, entry(state, 0));
+    state.count -= 2;
     return result;
 }
 
 int compareDecimalsReversed() {
-    const int result = compareDecimal(entry(0), entry(1));
-    t_stack.count -= 2;
+    DecimalStackState& state = stack();
+    WorkingDecimal& second = entry(state, 1);
+    const int result = compareInPlace(entry(state, 0), second);
+    state.count -= 2;
     return result;
 }
 
@@ -132,7 +156,7 @@ double popReal() {
 }
 
 void popText(char* buffer, std::size_t size) {
-    const WorkingDecimal value = pop();
+    const WorkingDecimal& value = pop();
     if (size == 0 || !buffer)
         return;
     char text[maxPlainTextLength];
@@ -150,15 +174,15 @@ WorkingDecimal popWorkingDecimal() {
 }
 
 void storeDecimal(void* address, int bytes, int places) {
-    writeDecimalVariable(pop(), address, bytes, places, DecimalLayout::Decimal);
+    writeDecimalVariableInPlace(pop(), address, bytes, places, DecimalLayout::Decimal);
 }
 
 void storePackedDecimal(void* address, int bytes, int places) {
-    writeDecimalVariable(pop(), address, bytes, places, DecimalLayout::PackedDecimal);
+    writeDecimalVariableInPlace(pop(), address, bytes, places, DecimalLayout::PackedDecimal);
 }
 
 int decimalStackDepth() {
-    return t_stack.count;
+    return stack().count;
 }
 
 } // namespace tamberlo

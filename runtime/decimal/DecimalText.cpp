@@ -17,6 +17,9 @@ bool isDigit(char c) {
 } // namespace
 
 WorkingDecimal decimalFromText(std::string_view text) {
+    // One named result throughout (zero until digits are placed), so that it is built where
+    // the caller wants it.
+    WorkingDecimal value;
     text = text.substr(0, std::min(text.size(), maxConvertedTextLength));
     std::size_t at = 0;
     const std::size_t end = text.size();
@@ -56,11 +59,10 @@ WorkingDecimal decimalFromText(std::string_view text) {
     }
 
     if (integerCount + fractionCount == 0)
-        return WorkingDecimal{};
+        return value;
     const int leading = integerCount + exponent + WorkingDecimal::unitsEntry - 1;
     if (leading < 0 || leading > 63)
-        return WorkingDecimal{};
-    WorkingDecimal value;
+        return value;
     bool nonZero = false;
     int entry = leading;
     auto place = [&](std::size_t from, int count) {
@@ -72,8 +74,8 @@ WorkingDecimal decimalFromText(std::string_view text) {
     };
     place(integerStart, integerCount);
     place(fractionStart, fractionCount);
-    if (!nonZero)
-        return WorkingDecimal{};
+    if (!nonZero) // only zeros were placed: still zero
+        return value;
     value.sign = negative ? -1 : 1;
     value.low = static_cast<std::uint8_t>(entry + 1);
     value.high = static_cast<std::uint8_t>(leading);

@@ -1,5 +1,7 @@
 #include "runtime/decimal/WorkingDecimal.h"
 
+#include "runtime/decimal/DecimalDigits.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -14,17 +16,12 @@ WorkingDecimal sanitised(const WorkingDecimal& value) {
     if (value.sign == 0)
         return result;
     // Byte i of `from` is 0xFF for i >= low; byte i of `beyond` is 0xFF for i > high.
-    static constexpr auto ramp = [] {
-        std::array<std::uint8_t, 128> bytes{};
-        for (int i = 64; i < 128; ++i)
-            bytes[static_cast<std::size_t>(i)] = 0xFF;
-        return bytes;
-    }();
-    const std::uint8_t* from = ramp.data() + 64 - low;
-    const std::uint8_t* beyond = ramp.data() + 63 - high;
-    for (int i = 0; i < 64; ++i)
-        result.digits[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(
-            value.digits[static_cast<std::size_t>(i)] & from[i] & ~beyond[i]);
+    const std::uint8_t* from = digits::rampBytes.data() + 64 - low;
+    const std::uint8_t* beyond = digits::rampBytes.data() + 63 - high;
+    for (int i = 0; i < 64; i += 8)
+        digits::storeWord(result.digits.data() + i, digits::loadWord(value.digits.data() + i) &
+                                                        digits::loadWord(from + i) &
+                                                        ~digits::loadWord(beyond + i));
     result.sign = value.sign < 0 ? -1 : 1;
     result.low = static_cast<std::uint8_t>(low);
     result.high = static_cast<std::uint8_t>(high);
@@ -43,8 +40,7 @@ void roundAtPlace(WorkingDecimal& value, int place) {
     }
     // Only the one digit below the kept places decides: half up on the magnitude.
     const bool raise = value.digits[keep - 1] >= 5;
-    for (int entry = value.low; entry < keep; ++entry)
-        value.digits[entry] = 0;
+    digits::clearBelow(value, value.low, keep);
     value.low = static_cast<std::uint8_t>(keep);
     if (raise) {
         for (int entry = keep; entry <= 63; ++entry) {

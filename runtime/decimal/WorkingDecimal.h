@@ -31,20 +31,24 @@ inline bool isZero(const WorkingDecimal& value) {
 
 // Moves low and high inwards over zero digits and sets powerMark; a value with no non-zero
 // digit becomes canonical zero. Inline: every operation normalises its operands, and most are
-// normalised already.
+// normalised already, which the first test finds.
 inline void normalise(WorkingDecimal& value) {
-    int low = value.low < 63 ? value.low : 63;
-    int high = value.high < 63 ? value.high : 63;
-    while (low < high && value.digits[low] == 0)
-        ++low;
-    while (high > low && value.digits[high] == 0)
-        --high;
-    if (value.digits[high] == 0 || low > high) {
-        value = WorkingDecimal{};
-        return;
+    int low = value.low;
+    int high = value.high;
+    if (low > high || high > 63 || value.digits[low] == 0 || value.digits[high] == 0) {
+        low = low < 63 ? low : 63;
+        high = high < 63 ? high : 63;
+        while (low < high && value.digits[low] == 0)
+            ++low;
+        while (high > low && value.digits[high] == 0)
+            --high;
+        if (value.digits[high] == 0 || low > high) {
+            value = WorkingDecimal{};
+            return;
+        }
+        value.low = static_cast<std::uint8_t>(low);
+        value.high = static_cast<std::uint8_t>(high);
     }
-    value.low = static_cast<std::uint8_t>(low);
-    value.high = static_cast<std::uint8_t>(high);
     value.powerMark = low == high && value.digits[high] == 1
                           ? static_cast<std::uint8_t>(high - WorkingDecimal::unitsEntry)
                           : WorkingDecimal::generalValue;

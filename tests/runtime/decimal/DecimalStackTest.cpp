@@ -1,11 +1,19 @@
 #include "runtime/decimal/DecimalStack.h"
 #include "runtime/RuntimeFault.h"
+#include "runtime/decimal/DecimalArithmetic.h"
+#include "runtime/decimal/DecimalConversion.h"
+#include "runtime/decimal/DecimalLayout.h"
+#include "runtime/decimal/DecimalText.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstring>
 #include <latch>
+#include <random>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace tamberlo {
 namespace {
@@ -65,6 +73,145 @@ TEST(DecimalStack, WorkingDecimalsFromOutsideAreMadeSafe) {
     zeroDigits.sign = -1;
     pushWorkingDecimal(zeroDigits);
     EXPECT_EQ(popTruth(), 0);
+}
+
+// The operators work in place on the stack's entries, which are reused from one statement to
+// the next: whatever an entry held before must not show through. A random program of pushes,
+// operators and stores runs on the stack and, beside it, on values with the value operators;
+// every popped entry must be the same value, field by field, with zeros outside its range.
+TEST(DecimalStack, ReusedEntriesGiveTheResultsOfTheValueOperators) {
+    struct Drain { // a failure must not leave entries behind for the next test
+        ~Drain() {
+            while (decimalStackDepth() > 0)
+                popTruth();
+        }
+    } drain;
+    std::mt19937 random(20261211);
+    auto pick = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    auto randomText = [&] {
+        std::string text = pick(0, 3) == 0 ? "-" : "";
+        const int digitCount = pick(1, pick(0, 3) == 0 ? 34 : 12);
+        for (int i = 0; i < digitCount; ++i)
+            text += static_cast<char>('0' + (pick(0, 2) == 0 ? 0 : pick(0, 9)));
+        if (pick(0, 1))
+            text.insert(text.size() - static_cast<std::size_t>(pick(0, digitCount)), ".");
+        if (pick(0, 5) == 0)
+            text += "e" + std::to_string(pick(-33, 33));
+        return text;
+    };
+    auto sameValue = [](const WorkingDecimal& actual, const WorkingDecimal& expected) {
+        for (int entry = 0; entry < 64; ++entry)
+            if ((entry < actual.low || entry > actual.high) && actual.digits[entry] != 0)
+                return false;
+        return actual.digits == expected.digits && actual.sign == expected.sign &&
+               actual.low == expected.low && actual.high == expected.high &&
+               actual.powerMark == expected.powerMark;
+    };
+
+    std::vector<WorkingDecimal> model;
+    std::string program; // what ran, for the failure message
+    for (int step = 0; step < 20000; ++step) {
+        const int depth = static_cast<int>(model.size());
+        const int action = pick(0, 9);
+        if (depth < 2 || (action < 4 && depth < decimalStackCapacity)) {
+            switch (pick(0, 3)) {
+            case 0: {
+                const std::string text = randomText();
+                pushText(text);
+                model.push_back(decimalFromText(text));
+                program += " text:" + text;
+                break;
+            }
+            case 1: {
+                // Stored bytes, unchecked nibbles A to F included now and then.
+                std::array<std::uint8_t, 16> bytes{};
+                const int size = pick(1, 16);
+                const int places = pick(0, 2 * size - 1);
+                for (int i = 0; i < size; ++i)
+                    bytes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(
+                        pick(0, 9) == 0 ? pick(0, 255) : pick(0, 9) * 16 + pick(0, 9));
+                const auto layout =
+                    pick(0, 1) ? DecimalLayout::Decimal : DecimalLayout::PackedDecimal;
+                if (layout == DecimalLayout::Decimal)
+                    pushDecimal(bytes.data(), size, places);
+                else
+                    pushPackedDecimal(bytes.data(), size, places);
+                model.push_back(readDecimalVariable(bytes.data(), size, places, layout));
+                program += " stored:" + std::to_string(size) + "," + std::to_string(places);
+                break;
+            }
+            case 2: {
+                const auto value = static_cast<std::int32_t>(random());
+                const std::int32_t number = pick(0, 1) ? value : value % 1000;
+                pushLong(number);
+                model.push_back(decimalFromLong(number));
+                program += " long:" + std::to_string(number);
+                break;
+            }
+            default: {
+                // A value with zeros at the ends of its range, as subtraction leaves them.
+                WorkingDecimal value = decimalFromText(randomText());
+                if (!isZero(value)) {
+                    value.low = static_cast<std::uint8_t>(std::max(0, value.low - pick(0, 3)));
+                    value.high = static_cast<std::uint8_t>(std::min(63, value.high + pick(0, 3)));
+                }
+                pushWorkingDecimal(value);
+                model.push_back(sanitised(value));
+                program += " working";
+                break;
+            }
+            }
+            continue;
+        }
+        WorkingDecimal& second = model[model.size() - 2];
+        const WorkingDecimal top = model.back();
+        switch (action) {
+        case 4:
+            decimalAdd();
+            second = addDecimal(second, top);
+            program += " add";
+            break;
+        case 5:
+            decimalSubtract();
+            second = subtractDecimal(second, top);
+            program += " subtract";
+            break;
+        case 6:
+            decimalMultiply();
+            second = multiplyDecimal(second, top);
+            program += " multiply";
+            break;
+        case 7:
+            decimalDivide();
+            second = divideDecimal(second, top);
+            program += " divide";
+            break;
+        case 8: {
+            const int size = pick(1, 16);
+            const int places = pick(0, 2 * size - 1);
+            std::array<std::uint8_t, 16> actual{}, expected{};
+            storeDecimal(actual.data(), size, places);
+            writeDecimalVariable(top, expected.data(), size, places, DecimalLayout::Decimal);
+            model.pop_back();
+            ASSERT_EQ(actual, expected) << program << " store:" << size << "," << places;
+            continue;
+        }
+        default: {
+            const WorkingDecimal actual = popWorkingDecimal();
+            model.pop_back();
+            ASSERT_TRUE(sameValue(actual, top)) << program << " pop";
+            program.clear();
+            continue;
+        }
+        }
+        model.pop_back();
+    }
+    while (!model.empty()) {
+        ASSERT_TRUE(sameValue(popWorkingDecimal(), model.back())) << program;
+        model.pop_back();
+    }
 }
 
 // Two threads compute at the same time, each on its own stack.
