@@ -32,15 +32,8 @@ bool usable(Window& window, const Control& control) {
 // The window the user acts in becomes the active one: its EVENT:GainFocus comes before the
 // events the action causes.
 void activateForInput(Model& m, Window& window, std::vector<Message>& generated) {
-    Window* previous = m.activation.empty() ? nullptr : m.activation.back();
-    if (previous == &window)
-        return;
-    std::erase(m.activation, &window);
-    m.activation.push_back(&window);
-    if (isOpen(previous))
-        postLocked(m, *previous, eventMessage(EVENT::LoseFocus, 0));
-    generated.push_back(eventMessage(EVENT::GainFocus, 0));
-    toolkitOf(m).activateWindow(window.id);
+    if (makeActiveLocked(m, window))
+        generated.push_back(eventMessage(EVENT::GainFocus, 0));
 }
 
 void focusControl(Lock& lock, Window& window, Control& control, std::vector<Message>& generated) {

@@ -216,6 +216,10 @@ void stateChangedLocked(Model& m);
 // Closes an open window: reads the focused entry first (without EVENT:Accepted), then removes
 // the window from the screen, its frame, the activation order and its thread. Owner thread.
 void closeWindow(Lock& lock, Window& window);
+// Makes the window the active one: the previously active window gets EVENT:LoseFocus. False
+// when it was active already; the caller then queues no EVENT:GainFocus.
+bool makeActiveLocked(Model& m, Window& window);
+// makeActiveLocked, then EVENT:GainFocus for the window.
 void activateLocked(Model& m, Window& window);
 // Sizes a control whose description leaves its width or height to the toolkit.
 void applyNaturalSize(Model& m, Control& control);

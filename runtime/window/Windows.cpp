@@ -222,16 +222,21 @@ void applyNaturalSize(Model& m, Control& control) {
         control.rect.height = natural.height;
 }
 
-void activateLocked(Model& m, Window& window) {
+bool makeActiveLocked(Model& m, Window& window) {
     Window* previous = m.activation.empty() ? nullptr : m.activation.back();
     if (previous == &window)
-        return;
+        return false;
     std::erase(m.activation, &window);
     m.activation.push_back(&window);
     if (isOpen(previous))
         postLocked(m, *previous, eventMessage(EVENT::LoseFocus, 0));
-    postLocked(m, window, eventMessage(EVENT::GainFocus, 0));
     toolkitOf(m).activateWindow(window.id);
+    return true;
+}
+
+void activateLocked(Model& m, Window& window) {
+    if (makeActiveLocked(m, window))
+        postLocked(m, window, eventMessage(EVENT::GainFocus, 0));
 }
 
 void closeWindow(Lock& lock, Window& window) {
