@@ -46,6 +46,14 @@ inline Integer scalar(Integer value) {
     return value;
 }
 
+// x / 10^8 by one multiplication. For a 64-bit division by this constant GCC's generic tuning
+// emits a hardware division, several times slower; as 10^8 = 2^8 * 390625, the multiplier
+// ceil(2^82 / 390625) gives the exact quotient for every 64-bit x.
+inline std::uint64_t divideByLimbBase(std::uint64_t x) {
+    constexpr std::uint64_t multiplier = 0xABCC'7711'8461'CEFDull;
+    return static_cast<std::uint64_t>((static_cast<Uint128>(x >> 8) * multiplier) >> 82);
+}
+
 // The value of eight digit bytes, lowest digit in the lowest byte.
 inline std::uint32_t wordValue(std::uint64_t word) {
     word = scalar(word);

@@ -302,8 +302,9 @@ void divideByInteger(WorkingDecimal& dividend, const WorkingDecimal& divisor, in
         }
         if (part != 0) {
             std::uint8_t* at = quotient + offset + from - 32 - extra;
-            const auto lower = static_cast<std::uint32_t>(part % digits::limbBase);
-            const auto upper = static_cast<std::uint32_t>(part / digits::limbBase);
+            const std::uint64_t partUpper = digits::divideByLimbBase(part);
+            const auto lower = static_cast<std::uint32_t>(part - partUpper * digits::limbBase);
+            const auto upper = static_cast<std::uint32_t>(partUpper);
             if (lower != 0)
                 digits::storeWord(at, digits::wordOf(lower));
             if (upper != 0)

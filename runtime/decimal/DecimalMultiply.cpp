@@ -82,8 +82,9 @@ void multiplyByLimbs(WorkingDecimal& left, const WorkingDecimal& right) {
         for (int j = 0; j < rightCount; ++j)
             limbs[i + j] += leftLimbs[i] * rightLimbs[j];
     for (int i = 0; i + 1 < count; ++i) {
-        limbs[i + 1] += limbs[i] / digits::limbBase;
-        limbs[i] %= digits::limbBase;
+        const std::uint64_t carry = digits::divideByLimbBase(limbs[i]);
+        limbs[i + 1] += carry;
+        limbs[i] -= carry * digits::limbBase;
     }
     while (count > 1 && limbs[count - 1] == 0)
         --count;
@@ -102,7 +103,7 @@ void multiplyByLimbs(WorkingDecimal& left, const WorkingDecimal& right) {
         const std::uint64_t topDigit = right.digits[right.high];
         std::uint64_t carry = 0;
         for (int i = 0; i + 1 < leftCount; ++i)
-            carry = (leftLimbs[i] * topDigit + carry) / digits::limbBase;
+            carry = digits::divideByLimbBase(leftLimbs[i] * topDigit + carry);
         std::uint64_t topLimbEnd = 1;
         for (int i = 0; i <= (left.high - left.low) % 8; ++i)
             topLimbEnd *= 10;
@@ -138,8 +139,9 @@ void multiplyWords(WorkingDecimal& left, const WorkingDecimal& right, std::uint6
         lower = digits::wordOf(static_cast<std::uint32_t>(product));
         highEntry = lowEntry + 7 - digits::leadingZeroBytes(lower);
     } else {
-        lower = digits::wordOf(static_cast<std::uint32_t>(product % limbBase));
-        upper = digits::wordOf(static_cast<std::uint32_t>(product / limbBase));
+        const std::uint64_t top = digits::divideByLimbBase(product);
+        lower = digits::wordOf(static_cast<std::uint32_t>(product - top * limbBase));
+        upper = digits::wordOf(static_cast<std::uint32_t>(top));
         highEntry = lowEntry + 15 - digits::leadingZeroBytes(upper);
     }
     if (highEntry >= 63) { // rare: the general route applies the overflow rules
@@ -168,15 +170,19 @@ void multiplyShort(WorkingDecimal& left, const WorkingDecimal& right,
     const std::uint64_t a1 = words[1] != 0 ? digits::wordValue(words[1]) : 0;
     const std::uint64_t b0 = digits::wordValue(words[2]);
     const std::uint64_t b1 = words[3] != 0 ? digits::wordValue(words[3]) : 0;
+    using digits::divideByLimbBase;
     const std::uint64_t p0 = a0 * b0;
-    std::uint64_t limbs[4] = {p0 % limbBase, p0 / limbBase, 0, 0};
+    const std::uint64_t c0 = divideByLimbBase(p0);
+    std::uint64_t limbs[4] = {p0 - c0 * limbBase, c0, 0, 0};
     int top = limbs[1] != 0 ? 1 : 0;
     if ((a1 | b1) != 0) {
-        const std::uint64_t p1 = a0 * b1 + a1 * b0 + limbs[1];
-        const std::uint64_t p2 = a1 * b1 + p1 / limbBase;
-        limbs[1] = p1 % limbBase;
-        limbs[2] = p2 % limbBase;
-        limbs[3] = p2 / limbBase;
+        const std::uint64_t p1 = a0 * b1 + a1 * b0 + c0;
+        const std::uint64_t c1 = divideByLimbBase(p1);
+        const std::uint64_t p2 = a1 * b1 + c1;
+        const std::uint64_t c2 = divideByLimbBase(p2);
+        limbs[1] = p1 - c1 * limbBase;
+        limbs[2] = p2 - c2 * limbBase;
+        limbs[3] = c2;
         top = 3;
         while (limbs[top] == 0)
             --top;
