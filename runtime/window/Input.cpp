@@ -16,19 +16,6 @@ namespace {
 
 constexpr std::size_t maximumEntryText = 600;
 
-bool usable(Window& window, const Control& control) {
-    if (!effectivelyShown(window, control))
-        return false;
-    for (const Control* at = &control; at;) {
-        if (at->disabled)
-            return false;
-        if (at->parent == 0 || at->parent == at->number)
-            break;
-        at = findControl(window, at->parent);
-    }
-    return true;
-}
-
 // The window the user acts in becomes the active one: its EVENT:GainFocus comes before the
 // events the action causes.
 void activateForInput(Model& m, Window& window, std::vector<Message>& generated) {

@@ -89,11 +89,14 @@ std::size_t controlIndex(const Window& window, int number) {
     return window.controls.size();
 }
 
-bool effectivelyShown(Window& window, const Control& control) {
+namespace {
+
+// True unless the control or one of its parents has `flag` set. Parents precede their
+// children; the bound only guards against a parent chain that loops.
+bool noneUpTheChain(Window& window, const Control& control, bool Control::*flag) {
     const Control* at = &control;
-    // Parents precede their children; the bound only guards against a parent chain that loops.
     for (int depth = 0; at && depth < 64; ++depth) {
-        if (at->hidden)
+        if (at->*flag)
             return false;
         if (at->parent == 0 || at->parent == at->number)
             return true;
@@ -102,21 +105,18 @@ bool effectivelyShown(Window& window, const Control& control) {
     return at == nullptr;
 }
 
-static bool effectivelyEnabled(Window& window, const Control& control) {
-    const Control* at = &control;
-    for (int depth = 0; at && depth < 64; ++depth) {
-        if (at->disabled)
-            return false;
-        if (at->parent == 0 || at->parent == at->number)
-            return true;
-        at = findControl(window, at->parent);
-    }
-    return at == nullptr;
+} // namespace
+
+bool effectivelyShown(Window& window, const Control& control) {
+    return noneUpTheChain(window, control, &Control::hidden);
+}
+
+bool usable(Window& window, const Control& control) {
+    return effectivelyShown(window, control) && noneUpTheChain(window, control, &Control::disabled);
 }
 
 bool canTakeFocus(Window& window, const Control& control) {
-    return takesFocus(control.type) && effectivelyShown(window, control) &&
-           effectivelyEnabled(window, control);
+    return takesFocus(control.type) && usable(window, control);
 }
 
 bool isOpen(const Window* window) {

@@ -201,6 +201,8 @@ Window* currentWindowLocked(RuntimeThread* thread);
 Control* findControl(Window& window, int number);
 std::size_t controlIndex(const Window& window, int number);
 bool effectivelyShown(Window& window, const Control& control);
+// Shown and enabled, itself and inside its parents: the user can act on it.
+bool usable(Window& window, const Control& control);
 bool canTakeFocus(Window& window, const Control& control);
 bool isOpen(const Window* window);
 toolkit::ControlData controlData(const Control& control);
