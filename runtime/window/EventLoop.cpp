@@ -30,13 +30,6 @@ bool holdsValue(ControlType type) {
     return showsVariable(type) && type != ControlType::VariableString;
 }
 
-Window* openFrameLocked(Model& m) {
-    for (auto& [id, window] : m.windows)
-        if (window->kind == WindowKind::Frame && window->state == WindowState::Open)
-            return window;
-    return nullptr;
-}
-
 void pushFront(Window& window, std::vector<Message>& generated) {
     for (auto it = generated.rbegin(); it != generated.rend(); ++it)
         window.queue.push_front(std::move(*it));

@@ -205,6 +205,8 @@ bool effectivelyShown(Window& window, const Control& control);
 bool usable(Window& window, const Control& control);
 bool canTakeFocus(Window& window, const Control& control);
 bool isOpen(const Window* window);
+// The open frame window; nullptr when there is none.
+Window* openFrameLocked(Model& m);
 toolkit::ControlData controlData(const Control& control);
 
 // --- Queues and waking (lock held) --------------------------------------------------------

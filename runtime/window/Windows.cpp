@@ -138,13 +138,6 @@ private:
     int m_nextMenu = -1;
 };
 
-Window* openFrameLocked(Model& m) {
-    for (auto& [id, window] : m.windows)
-        if (window->kind == WindowKind::Frame && window->state == WindowState::Open)
-            return window;
-    return nullptr;
-}
-
 void placeLocked(Model& m, Window& window, Window* owner) {
     const WindowDescription& description = window.description;
     toolkit::Toolkit& toolkit = toolkitOf(m);
@@ -210,6 +203,13 @@ toolkit::WindowData windowData(const Window& window, Window* owner, const std::s
 } // namespace
 
 namespace detail {
+
+Window* openFrameLocked(Model& m) {
+    for (auto& [id, window] : m.windows)
+        if (window->kind == WindowKind::Frame && window->state == WindowState::Open)
+            return window;
+    return nullptr;
+}
 
 void applyNaturalSize(Model& m, Control& control) {
     if (!control.naturalWidth && !control.naturalHeight)
