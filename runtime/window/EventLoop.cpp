@@ -191,7 +191,8 @@ struct LoopGuard {
     ~LoopGuard() { std::erase(t_loops, &frame); }
 };
 
-void post(int event, int control, std::int32_t thread, bool first, Notification notification) {
+// False when the thread (0 = the calling one) has no open window to take the event.
+bool post(int event, int control, std::int32_t thread, bool first, Notification notification) {
     Model& m = model();
     std::lock_guard lock(m.mutex);
     RuntimeThread* target = nullptr;
@@ -201,10 +202,11 @@ void post(int event, int control, std::int32_t thread, bool first, Notification 
         target = m.slots[thread - 1];
     Window* window = currentWindowLocked(target);
     if (!window)
-        return;
+        return false;
     Message message = eventMessage(event, control);
     message.notification = notification;
     postLocked(m, *window, std::move(message), first);
+    return true;
 }
 
 } // namespace
@@ -301,18 +303,7 @@ void PostEventFirst(int event, int control, std::int32_t thread) {
 }
 
 bool Notify(std::int32_t code, std::int32_t thread, std::int32_t parameter) {
-    Model& m = model();
-    {
-        std::lock_guard lock(m.mutex);
-        RuntimeThread* target = thread == 0 ? currentThread()
-                                : thread > 0 && static_cast<std::size_t>(thread) <= m.slots.size()
-                                    ? m.slots[thread - 1]
-                                    : nullptr;
-        if (!currentWindowLocked(target))
-            return false;
-    }
-    post(EVENT::Notify, 0, thread, false, {code, ThreadNumber(), parameter});
-    return true;
+    return post(EVENT::Notify, 0, thread, false, {code, ThreadNumber(), parameter});
 }
 
 } // namespace tamberlo
