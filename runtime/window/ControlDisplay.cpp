@@ -19,6 +19,27 @@ void setShownLocked(Model& m, Window& window, Control& control, std::string text
     toolkitOf(m).setControlText(window.id, control.number, control.shown);
 }
 
+void setHiddenLocked(Model& m, Window& window, Control& control, bool hidden) {
+    if (control.hidden == hidden)
+        return;
+    control.hidden = hidden;
+    toolkitOf(m).setControlHidden(window.id, control.number, hidden);
+}
+
+void setDisabledLocked(Model& m, Window& window, Control& control, bool disabled) {
+    if (control.disabled == disabled)
+        return;
+    control.disabled = disabled;
+    toolkitOf(m).setControlDisabled(window.id, control.number, disabled);
+}
+
+void setCheckedLocked(Model& m, Window& window, Control& control, bool checked) {
+    if (control.checked == checked)
+        return;
+    control.checked = checked;
+    toolkitOf(m).setControlChecked(window.id, control.number, checked);
+}
+
 std::unique_ptr<EntryReader> makeEntryReader(Model& m) {
     return m.entryReaders ? m.entryReaders() : makePictureEntryReader();
 }
@@ -68,10 +89,7 @@ void displayControl(Lock& lock, Window& window, Control& control) {
             chosen.push_back(variableEquals(use, value));
         lock.lock();
         for (std::size_t i = 0; i < radios.size(); ++i)
-            if (radios[i].first->checked != chosen[i]) {
-                radios[i].first->checked = chosen[i];
-                toolkitOf(m).setControlChecked(window.id, radios[i].first->number, chosen[i]);
-            }
+            setCheckedLocked(m, window, *radios[i].first, chosen[i]);
         return;
     }
     case ControlType::Check: {
@@ -81,10 +99,7 @@ void displayControl(Lock& lock, Window& window, Control& control) {
         lock.unlock();
         bool checked = !variableEquals(use, "0") && !variableEquals(use, "");
         lock.lock();
-        if (control.checked != checked) {
-            control.checked = checked;
-            toolkitOf(m).setControlChecked(window.id, control.number, checked);
-        }
+        setCheckedLocked(m, window, control, checked);
         return;
     }
     default:

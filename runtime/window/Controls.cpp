@@ -84,37 +84,25 @@ std::size_t insertionPoint(Window& window, int parent, int position) {
 
 void HideControls(int first, int last) {
     forRange(first, last, [](Model& m, Window& window, Control& control) {
-        if (!control.hidden) {
-            control.hidden = true;
-            toolkitOf(m).setControlHidden(window.id, control.number, true);
-        }
+        setHiddenLocked(m, window, control, true);
     });
 }
 
 void ShowControls(int first, int last) {
     forRange(first, last, [](Model& m, Window& window, Control& control) {
-        if (control.hidden) {
-            control.hidden = false;
-            toolkitOf(m).setControlHidden(window.id, control.number, false);
-        }
+        setHiddenLocked(m, window, control, false);
     });
 }
 
 void EnableControls(int first, int last) {
     forRange(first, last, [](Model& m, Window& window, Control& control) {
-        if (control.disabled) {
-            control.disabled = false;
-            toolkitOf(m).setControlDisabled(window.id, control.number, false);
-        }
+        setDisabledLocked(m, window, control, false);
     });
 }
 
 void DisableControls(int first, int last) {
     forRange(first, last, [](Model& m, Window& window, Control& control) {
-        if (!control.disabled) {
-            control.disabled = true;
-            toolkitOf(m).setControlDisabled(window.id, control.number, true);
-        }
+        setDisabledLocked(m, window, control, true);
     });
 }
 

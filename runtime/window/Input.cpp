@@ -44,21 +44,15 @@ void chooseRadio(Lock& lock, Window& window, Control& radio, std::vector<Message
     assignVariable(use, value);
     lock.lock();
     for (auto& control : window.controls)
-        if (control->parent == optionNumber && control->type == ControlType::Radio) {
-            bool checked = control->number == radioNumber;
-            if (control->checked != checked) {
-                control->checked = checked;
-                toolkitOf(m).setControlChecked(window.id, control->number, checked);
-            }
-        }
+        if (control->parent == optionNumber && control->type == ControlType::Radio)
+            setCheckedLocked(m, window, *control, control->number == radioNumber);
     generated.push_back(eventMessage(EVENT::Accepted, optionNumber));
 }
 
 void toggleCheck(Lock& lock, Window& window, Control& check, std::vector<Message>& generated) {
     focusControl(lock, window, check, generated);
     bool checked = !check.checked;
-    check.checked = checked;
-    toolkitOf(model()).setControlChecked(window.id, check.number, checked);
+    setCheckedLocked(model(), window, check, checked);
     UseVariable use = check.use;
     int number = check.number;
     lock.unlock();

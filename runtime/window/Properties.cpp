@@ -226,22 +226,12 @@ void setControlPropertyLocked(Lock& lock, Model& m, Window& window, Control& con
         control.style.mouseEvents = value.toLong() != 0;
         toolkit.setControlStyle(window.id, control.number, control.style);
         return;
-    case PROP::Hide: {
-        bool hidden = value.toLong() != 0;
-        if (hidden != control.hidden) {
-            control.hidden = hidden;
-            toolkit.setControlHidden(window.id, control.number, hidden);
-        }
+    case PROP::Hide:
+        setHiddenLocked(m, window, control, value.toLong() != 0);
         return;
-    }
-    case PROP::Disable: {
-        bool disabled = value.toLong() != 0;
-        if (disabled != control.disabled) {
-            control.disabled = disabled;
-            toolkit.setControlDisabled(window.id, control.number, disabled);
-        }
+    case PROP::Disable:
+        setDisabledLocked(m, window, control, value.toLong() != 0);
         return;
-    }
     case PROP::Use:
         control.useProperty = value.toLong();
         return;

@@ -240,7 +240,11 @@ enum class ReadOutcome : std::uint8_t { Unneeded, Read, Refused };
 ReadOutcome readEntry(Lock& lock, Window& window, Control& control);
 // Shows the variable of a value control again (for an entry: replaces its text).
 void displayControl(Lock& lock, Window& window, Control& control);
+// Each changes the control's state and tells the toolkit, only when the state differs.
 void setShownLocked(Model& m, Window& window, Control& control, std::string text);
+void setHiddenLocked(Model& m, Window& window, Control& control, bool hidden);
+void setDisabledLocked(Model& m, Window& window, Control& control, bool disabled);
+void setCheckedLocked(Model& m, Window& window, Control& control, bool checked);
 std::unique_ptr<EntryReader> makeEntryReader(Model& m);
 
 // --- Timers ---------------------------------------------------------------------------------
