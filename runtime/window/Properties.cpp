@@ -183,12 +183,9 @@ void setControlPropertyLocked(Lock& lock, Model& m, Window& window, Control& con
             applyNaturalSize(m, control);
             toolkit.setControlRect(window.id, control.number, control.rect);
         }
-        if (control.type == ControlType::Entry) {
-            if (control.entry.reader)
-                control.entry.reader->setPicture(control.text);
-            if (window.state == WindowState::Open && window.owner == currentThread())
-                displayControl(lock, window, control);
-        } else if (control.type == ControlType::VariableString) {
+        if (control.type == ControlType::Entry && control.entry.reader)
+            control.entry.reader->setPicture(control.text);
+        if (control.type == ControlType::Entry || control.type == ControlType::VariableString) {
             if (window.state == WindowState::Open && window.owner == currentThread())
                 displayControl(lock, window, control);
         } else if (control.type != ControlType::Region && control.type != ControlType::List) {
