@@ -286,8 +286,6 @@ PropertyValue GetWindowProperty(std::uint32_t window, int target, int property, 
     Model& m = model();
     std::lock_guard lock(m.mutex);
     auto it = m.windows.find(window);
-    if (target == SystemTarget)
-        return systemPropertyLocked(m, property, index);
     return propertyLocked(m, it == m.windows.end() ? nullptr : it->second, target, property, index);
 }
 
