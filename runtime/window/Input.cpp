@@ -1,12 +1,12 @@
 #include "runtime/window/Input.h"
 
+#include "platform/os/IniText.h"
 #include "runtime/window/EventLoop.h"
 #include "runtime/window/Events.h"
 #include "runtime/window/VariableDisplay.h"
 #include "runtime/window/WindowModel.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace tamberlo {
 
@@ -395,15 +395,8 @@ int controlNumber(std::uint32_t id, std::string_view label) {
     auto it = m.windows.find(id);
     if (it == m.windows.end() || label.empty())
         return 0;
-    auto same = [label](const std::string& other) {
-        return std::equal(label.begin(), label.end(), other.begin(), other.end(),
-                          [](char a, char b) {
-                              return std::toupper(static_cast<unsigned char>(a)) ==
-                                     std::toupper(static_cast<unsigned char>(b));
-                          });
-    };
     for (auto& control : it->second->controls)
-        if (same(control->label))
+        if (os::equalsIgnoringAsciiCase(label, control->label))
             return control->number;
     return 0;
 }
