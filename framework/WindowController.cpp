@@ -33,6 +33,16 @@ LoopAnswer answerFor(Severity result) {
     return LoopAnswer::CarryOn;
 }
 
+// The record operation of a completed form; when it succeeds the form closes as completed.
+Severity completeRecord(WindowController& controller, Severity (RecordManager::*operation)()) {
+    if (!controller.PRIMARY)
+        return SeverityNone;
+    Severity result = (controller.PRIMARY->*operation)();
+    if (result == SeverityNone)
+        controller.CloseWithResponse(ResponseCompleted);
+    return result;
+}
+
 bool blank(const std::array<char, 1024>& text) {
     for (char c : text)
         if (c != ' ' && c != '\0')
@@ -387,30 +397,15 @@ void WindowController::EnableControl(std::int32_t control, std::uint8_t enable) 
 }
 
 Severity WindowController::CompleteInsert() {
-    if (!PRIMARY)
-        return SeverityNone;
-    Severity result = PRIMARY->Insert();
-    if (result == SeverityNone)
-        CloseWithResponse(ResponseCompleted);
-    return result;
+    return completeRecord(*this, &RecordManager::Insert);
 }
 
 Severity WindowController::CompleteChange() {
-    if (!PRIMARY)
-        return SeverityNone;
-    Severity result = PRIMARY->Change();
-    if (result == SeverityNone)
-        CloseWithResponse(ResponseCompleted);
-    return result;
+    return completeRecord(*this, &RecordManager::Change);
 }
 
 Severity WindowController::CompleteDelete() {
-    if (!PRIMARY)
-        return SeverityNone;
-    Severity result = PRIMARY->Delete();
-    if (result == SeverityNone)
-        CloseWithResponse(ResponseCompleted);
-    return result;
+    return completeRecord(*this, &RecordManager::Delete);
 }
 
 Severity WindowController::SaveChange() {
