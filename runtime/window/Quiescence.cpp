@@ -97,10 +97,7 @@ bool advanceClock(os::ManualClock& clock, std::int64_t hundredths) {
         std::int64_t due = -1;
         {
             std::lock_guard lock(m.mutex);
-            for (auto& [id, window] : m.windows)
-                if (window->state == WindowState::Open && window->timer > 0 &&
-                    (due < 0 || window->timerDue < due))
-                    due = window->timerDue;
+            due = nextTimerDueLocked(m);
         }
         std::int64_t now = clock.steadyHundredths();
         if (due < 0 || due > target)

@@ -20,6 +20,12 @@ void clockMoved() {
             wakeThreadLocked(*thread);
 }
 
+// Lowers `due` (-1 = none yet) to the moment the window's timer falls due, if it runs.
+void takeEarlierDue(std::int64_t& due, const Window& window) {
+    if (window.state == WindowState::Open && window.timer > 0 && (due < 0 || window.timerDue < due))
+        due = window.timerDue;
+}
+
 } // namespace
 
 void installClockObserver() {
@@ -57,9 +63,14 @@ void fireDueTimersLocked(Model& m) {
 std::int64_t nextTimerDueLocked(const RuntimeThread& thread) {
     std::int64_t due = -1;
     for (const Window* window : thread.windows)
-        if (window->state == WindowState::Open && window->timer > 0 &&
-            (due < 0 || window->timerDue < due))
-            due = window->timerDue;
+        takeEarlierDue(due, *window);
+    return due;
+}
+
+std::int64_t nextTimerDueLocked(const Model& m) {
+    std::int64_t due = -1;
+    for (const auto& [id, window] : m.windows)
+        takeEarlierDue(due, *window);
     return due;
 }
 

@@ -253,6 +253,8 @@ void setTimerLocked(Model& m, Window& window, std::int64_t hundredths);
 void fireDueTimersLocked(Model& m);
 // The earliest moment one of the thread's timers falls due; -1 when it has none.
 std::int64_t nextTimerDueLocked(const RuntimeThread& thread);
+// The same over every window of the process.
+std::int64_t nextTimerDueLocked(const Model& m);
 void installClockObserver();
 
 // --- Threads --------------------------------------------------------------------------------
