@@ -122,6 +122,11 @@ std::optional<std::string> registrySection(std::int32_t rootKey, std::string_vie
     return path;
 }
 
+// The fields of the store's own sector list, as Open reads them and Close writes them back.
+constexpr ListField<SectorEntry> sectorFamily{&SectorEntry::dFAMILY, SectorFieldLength};
+constexpr ListField<SectorEntry> sectorItem{&SectorEntry::dITEM, SectorFieldLength};
+constexpr ListField<SectorEntry> sectorType{&SectorEntry::dTYPE, SectorFieldLength};
+
 } // namespace
 
 IniStore::~IniStore() = default;
@@ -190,20 +195,14 @@ void IniStore::Open(std::string_view fileName, std::int32_t storageKind, std::in
     EXTRADATA = rootKey;
     SECTORS.emplace();
     AfterSectorListCreated();
-    ReadList(BookkeepingSection, SectorsKey, *SECTORS,
-             ListField<SectorEntry>{&SectorEntry::dFAMILY, SectorFieldLength},
-             ListField<SectorEntry>{&SectorEntry::dITEM, SectorFieldLength},
-             ListField<SectorEntry>{&SectorEntry::dTYPE, SectorFieldLength});
+    ReadList(BookkeepingSection, SectorsKey, *SECTORS, sectorFamily, sectorItem, sectorType);
 }
 
 void IniStore::Close() {
     std::lock_guard lock(CRITSECT);
     if (!SECTORS)
         return;
-    WriteList(BookkeepingSection, SectorsKey, *SECTORS,
-              ListField<SectorEntry>{&SectorEntry::dFAMILY, SectorFieldLength},
-              ListField<SectorEntry>{&SectorEntry::dITEM, SectorFieldLength},
-              ListField<SectorEntry>{&SectorEntry::dTYPE, SectorFieldLength});
+    WriteList(BookkeepingSection, SectorsKey, *SECTORS, sectorFamily, sectorItem, sectorType);
     SECTORS.reset();
 }
 
