@@ -158,12 +158,12 @@ std::size_t fillDate(const CompiledPicture& picture, std::string_view digits, in
     if (!date && picture.blankWhenZero)
         return blankPicture(length, out);
 
+    // The full-name pictures print the name as written, the others the abbreviation in capitals.
+    const bool fullName = picture.pictureNumber == 4 || picture.pictureNumber == 18;
     std::string_view monthText;
-    if (date) {
-        bool fullName = picture.pictureNumber == 4 || picture.pictureNumber == 18;
+    if (date)
         monthText = fullName ? names.months[date->month - 1].view()
                              : names.abbreviations[date->month - 1].view();
-    }
 
     // Month-letter positions that the name leaves over are dropped, so `written` falls behind
     // the template position `at`; the end is padded with spaces.
@@ -188,9 +188,8 @@ std::size_t fillDate(const CompiledPicture& picture, std::string_view digits, in
             int shown = static_cast<int>(monthText.size()) < count
                             ? static_cast<int>(monthText.size())
                             : count;
-            bool upperCase = picture.pictureNumber != 4 && picture.pictureNumber != 18;
             for (int i = 0; i < shown; ++i)
-                out[written++] = upperCase ? upper(monthText[i]) : monthText[i];
+                out[written++] = fullName ? monthText[i] : upper(monthText[i]);
             at += count;
         } else {
             out[written++] = picture.positions[at++].fill;
