@@ -2,7 +2,8 @@
 
 #include <string_view>
 
-// The small text rules shared by everything that reads names and values in INI files.
+// The small text rules shared by everything that reads names and values in INI files and in
+// the other NAME=VALUE settings files.
 
 namespace tamberlo::os {
 
