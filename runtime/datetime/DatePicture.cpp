@@ -1,5 +1,6 @@
 #include "runtime/datetime/DatePicture.h"
 
+#include "platform/os/AsciiCharacters.h"
 #include "runtime/datetime/DateSerial.h"
 #include "runtime/datetime/DigitPrinting.h"
 #include "runtime/datetime/RegionalPictures.h"
@@ -10,10 +11,6 @@ namespace tamberlo {
 namespace {
 
 constexpr std::uint8_t defaultCenturyWindow = 80;
-
-char upper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 } // namespace
 
@@ -189,7 +186,7 @@ std::size_t fillDate(const CompiledPicture& picture, std::string_view digits, in
                             ? static_cast<int>(monthText.size())
                             : count;
             for (int i = 0; i < shown; ++i)
-                out[written++] = fullName ? monthText[i] : upper(monthText[i]);
+                out[written++] = fullName ? monthText[i] : os::asciiUpper(monthText[i]);
             at += count;
         } else {
             out[written++] = picture.positions[at++].fill;
