@@ -1,8 +1,7 @@
 #include "runtime/datetime/EnvironmentFile.h"
 
+#include "platform/os/FileContents.h"
 #include "platform/os/IniText.h"
-
-#include <fstream>
 
 namespace tamberlo {
 namespace {
@@ -55,16 +54,10 @@ std::filesystem::path environmentFileOf(const std::filesystem::path& program) {
 }
 
 std::optional<std::string> readEnvironmentFile(const std::filesystem::path& file) {
-    std::error_code error;
-    if (std::filesystem::is_directory(file, error))
+    auto contents = os::readFileContents(file, environmentFileLimit);
+    if (contents.state != os::FileContents::State::Read)
         return std::nullopt;
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string text(environmentFileLimit, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    return text;
+    return std::move(contents.bytes);
 }
 
 void readEnvironmentEntries(std::string_view text,
