@@ -50,9 +50,8 @@ std::optional<std::string_view> rootKeyName(std::int32_t rootKey) {
 // value of more than 32 integer digits reads as 0 like any other overflowing text.
 std::size_t countOf(std::string_view text) {
     std::size_t at = 0;
-    auto isSpace = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
     auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
-    while (at < text.size() && isSpace(text[at]))
+    while (at < text.size() && os::isAsciiSpace(text[at]))
         ++at;
     if (at < text.size() && text[at] == '-')
         return 0;

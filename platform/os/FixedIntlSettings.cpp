@@ -1,5 +1,7 @@
 #include "platform/os/IntlSettings.h"
 
+#include "platform/os/IniText.h"
+
 #include <algorithm>
 
 namespace tamberlo::os {
@@ -7,8 +9,7 @@ namespace {
 
 std::string lowerCase(std::string_view text) {
     std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
+    std::transform(lower.begin(), lower.end(), lower.begin(), asciiLower);
     return lower;
 }
 

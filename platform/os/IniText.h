@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/os/AsciiCharacters.h"
+
 #include <string_view>
 
-// The small text rules shared by everything that reads names and values in INI files.
+// The small text rules shared by everything that reads names and values in INI files and in
+// the other NAME=VALUE settings files.
 
 namespace tamberlo::os {
 
@@ -16,10 +19,6 @@ constexpr std::string_view trimIniBlanks(std::string_view text) {
     while (!text.empty() && isIniBlank(text.back()))
         text.remove_suffix(1);
     return text;
-}
-
-constexpr char asciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
 }
 
 // Names in INI files match without regard to case; only ASCII letters fold, so that names in

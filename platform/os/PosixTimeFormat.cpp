@@ -1,11 +1,11 @@
 #include "platform/os/PosixTimeFormat.h"
 
 #include "platform/os/IcuDatePattern.h"
+#include "platform/os/IniText.h"
 
 #include <cstdlib>
 #include <langinfo.h>
 #include <locale.h>
-#include <strings.h>
 
 namespace tamberlo::os {
 namespace {
@@ -197,10 +197,7 @@ std::optional<PosixTimeItems> userPosixTimeItems() {
 }
 
 std::optional<std::string> intlValueFromPosix(std::string_view key, const PosixTimeItems& items) {
-    auto is = [&](const char* name) {
-        return key.size() == std::string_view(name).size() &&
-               strncasecmp(key.data(), name, key.size()) == 0;
-    };
+    auto is = [&](std::string_view name) { return equalsIgnoringAsciiCase(key, name); };
     if (is("sShortDate")) {
         if (items.dateFormat.empty())
             return std::nullopt;

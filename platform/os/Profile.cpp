@@ -79,7 +79,9 @@ bool updateProfile(std::string_view file, const std::function<bool(IniFile&)>& e
     return replaceFileAtomically(target, bytes, mode);
 }
 
-int leadingNumber(std::string_view text) {
+} // namespace
+
+int profileNumber(std::string_view text) {
     long long number = 0;
     for (char c : text) {
         if (c < '0' || c > '9')
@@ -90,8 +92,6 @@ int leadingNumber(std::string_view text) {
     }
     return static_cast<int>(number);
 }
-
-} // namespace
 
 std::optional<std::string> readProfileValue(std::string_view section, std::string_view key,
                                             std::string_view file) {
@@ -110,7 +110,7 @@ std::string getPrivateProfileString(std::string_view section, std::string_view k
 int getPrivateProfileInt(std::string_view section, std::string_view key, int defaultValue,
                          std::string_view file) {
     auto value = readProfileValue(section, key, file);
-    return value ? leadingNumber(*value) : defaultValue;
+    return value ? profileNumber(*value) : defaultValue;
 }
 
 bool writePrivateProfileString(std::string_view section, std::string_view key,

@@ -21,6 +21,10 @@ namespace tamberlo::os {
 std::optional<std::string> readProfileValue(std::string_view section, std::string_view key,
                                             std::string_view file);
 
+// How the profile functions read a number: the text's leading decimal digits ("12abc" is 12,
+// "abc" 0), held at INT_MAX when they run past it.
+int profileNumber(std::string_view text);
+
 std::string getPrivateProfileString(std::string_view section, std::string_view key,
                                     std::string_view defaultValue, std::string_view file);
 // The value's leading decimal digits as a number; `defaultValue` when the key is missing.

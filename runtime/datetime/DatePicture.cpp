@@ -1,5 +1,6 @@
 #include "runtime/datetime/DatePicture.h"
 
+#include "platform/os/AsciiCharacters.h"
 #include "runtime/datetime/DateSerial.h"
 #include "runtime/datetime/DigitPrinting.h"
 #include "runtime/datetime/RegionalPictures.h"
@@ -10,27 +11,6 @@ namespace tamberlo {
 namespace {
 
 constexpr std::uint8_t defaultCenturyWindow = 80;
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// Reads decimal digits at `at`, capping the value so that a long run cannot overflow.
-int readNumber(std::string_view text, std::size_t& at, bool& any) {
-    int value = 0;
-    any = false;
-    while (at < text.size() && isDigit(text[at])) {
-        if (value < 10000)
-            value = value * 10 + (text[at] - '0');
-        any = true;
-        ++at;
-    }
-    return value;
-}
-
-char upper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 } // namespace
 
@@ -124,14 +104,14 @@ bool compileDate(std::string_view rest, CompiledPicture& picture, const DateTime
         fill = rest[at++];
 
     bool any = false;
-    int number = readNumber(rest, at, any);
+    int number = readPictureNumber(rest, at, any);
     if (!any || number < 1 || number > 18)
         return false;
 
     int window = defaultCenturyWindow;
     if (at < rest.size() && (rest[at] == '<' || rest[at] == '>')) {
         bool later = rest[at++] == '>';
-        int years = readNumber(rest, at, any);
+        int years = readPictureNumber(rest, at, any);
         if (years > 99) // a window is a two-digit year
             years = 99;
         window = later ? (any ? 99 - years : 19) : (any ? years : defaultCenturyWindow);
@@ -141,9 +121,8 @@ bool compileDate(std::string_view rest, CompiledPicture& picture, const DateTime
     char separator = 0;
     if (at < rest.size())
         separator = separatorModifier(rest[at++]);
-    for (; at < rest.size(); ++at)
-        if (rest[at] != ' ' && rest[at] != '\t')
-            return false;
+    if (!onlyBlanksFrom(rest, at))
+        return false;
 
     bool blankWhenZero = picture.blankWhenZero;
     if (number <= 16) {
@@ -152,10 +131,7 @@ bool compileDate(std::string_view rest, CompiledPicture& picture, const DateTime
         const CompiledPicture& regional = number == 17 ? tables.shortDate : tables.longDate;
         if (!regional.valid())
             return false;
-        picture.kind = regional.kind;
-        picture.valueType = regional.valueType;
-        picture.length = regional.length;
-        picture.positions = regional.positions;
+        picture = regional;
     }
     picture.blankWhenZero = blankWhenZero;
     picture.kind = PictureKind::Date;
@@ -176,18 +152,15 @@ std::size_t fillDate(const CompiledPicture& picture, std::string_view digits, in
     std::int64_t serial = integerPart(digits, pointPosition);
     auto date =
         isValidDateSerial(serial) ? calendarDate(static_cast<std::int32_t>(serial)) : std::nullopt;
-    if (!date && picture.blankWhenZero) {
-        for (int i = 0; i < length; ++i)
-            out[i] = ' ';
-        return static_cast<std::size_t>(length);
-    }
+    if (!date && picture.blankWhenZero)
+        return blankPicture(length, out);
 
+    // The full-name pictures print the name as written, the others the abbreviation in capitals.
+    const bool fullName = picture.pictureNumber == 4 || picture.pictureNumber == 18;
     std::string_view monthText;
-    if (date) {
-        bool fullName = picture.pictureNumber == 4 || picture.pictureNumber == 18;
+    if (date)
         monthText = fullName ? names.months[date->month - 1].view()
                              : names.abbreviations[date->month - 1].view();
-    }
 
     // Month-letter positions that the name leaves over are dropped, so `written` falls behind
     // the template position `at`; the end is padded with spaces.
@@ -212,9 +185,8 @@ std::size_t fillDate(const CompiledPicture& picture, std::string_view digits, in
             int shown = static_cast<int>(monthText.size()) < count
                             ? static_cast<int>(monthText.size())
                             : count;
-            bool upperCase = picture.pictureNumber != 4 && picture.pictureNumber != 18;
             for (int i = 0; i < shown; ++i)
-                out[written++] = upperCase ? upper(monthText[i]) : monthText[i];
+                out[written++] = fullName ? monthText[i] : os::asciiUpper(monthText[i]);
             at += count;
         } else {
             out[written++] = picture.positions[at++].fill;

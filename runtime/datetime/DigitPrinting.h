@@ -2,6 +2,7 @@
 
 #include "runtime/picture/CompiledPicture.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <string_view>
@@ -22,6 +23,13 @@ inline std::int64_t integerPart(std::string_view digits, int pointPosition) {
         value = value * 10 + (c >= '0' && c <= '9' ? c - '0' : 0);
     }
     return value;
+}
+
+// Writes `length` spaces, as a blank-when-zero picture shows a value it hides; returns `length`.
+inline std::size_t blankPicture(int length, char* out) {
+    for (int i = 0; i < length; ++i)
+        out[i] = ' ';
+    return static_cast<std::size_t>(length);
 }
 
 // Writes `value` modulo 10^count as `count` digits; a zero digit prints its position's fill, so

@@ -1,18 +1,13 @@
 #include "runtime/datetime/EnvironmentFile.h"
 
-#include <fstream>
-#include <strings.h>
+#include "platform/os/FileContents.h"
+#include "platform/os/IniText.h"
 
 namespace tamberlo {
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-bool sameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
-}
+using os::equalsIgnoringAsciiCase;
+using os::isIniBlank;
 
 std::string decodeValue(std::string_view raw) {
     std::string value;
@@ -59,16 +54,10 @@ std::filesystem::path environmentFileOf(const std::filesystem::path& program) {
 }
 
 std::optional<std::string> readEnvironmentFile(const std::filesystem::path& file) {
-    std::error_code error;
-    if (std::filesystem::is_directory(file, error))
+    auto contents = os::readFileContents(file, environmentFileLimit);
+    if (contents.state != os::FileContents::State::Read)
         return std::nullopt;
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string text(environmentFileLimit, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    return text;
+    return std::move(contents.bytes);
 }
 
 void readEnvironmentEntries(std::string_view text,
@@ -99,7 +88,7 @@ void readEnvironmentEntries(std::string_view text,
         if (tooLong)
             continue;
         std::string_view raw = line.substr(equals + 1, environmentValueLimit);
-        while (!raw.empty() && isBlank(raw.back()))
+        while (!raw.empty() && isIniBlank(raw.back()))
             raw.remove_suffix(1);
         entry(name, decodeValue(raw));
     }
@@ -118,7 +107,7 @@ std::vector<std::string> environmentItems(std::string_view value) {
         return items;
     }
     for (std::size_t at = 0;;) {
-        while (at < value.size() && (value[at] == ',' || isBlank(value[at])))
+        while (at < value.size() && (value[at] == ',' || isIniBlank(value[at])))
             ++at;
         if (at >= value.size())
             break;
@@ -138,7 +127,8 @@ std::vector<std::string> environmentItems(std::string_view value) {
             }
         } else {
             // Text outside quotes in a quoted list is taken up to the next separator.
-            for (; at < value.size() && value[at] != ',' && !isBlank(value[at]) && value[at] != '"';
+            for (; at < value.size() && value[at] != ',' && !isIniBlank(value[at]) &&
+                   value[at] != '"';
                  ++at)
                 item += value[at];
         }
@@ -150,13 +140,13 @@ std::vector<std::string> environmentItems(std::string_view value) {
 void applyEnvironment(std::string_view text, MonthNames& names, std::string_view regionalAm,
                       std::string_view regionalPm) {
     readEnvironmentEntries(text, [&](std::string_view name, std::string_view value) {
-        if (sameName(name, "ZOTMONTH")) {
+        if (equalsIgnoringAsciiCase(name, "ZOTMONTH")) {
             replaceNames(environmentItems(value), names.months);
-        } else if (sameName(name, "ZOTMON")) {
+        } else if (equalsIgnoringAsciiCase(name, "ZOTMON")) {
             replaceNames(environmentItems(value), names.abbreviations);
-        } else if (sameName(name, "ZOTAMPM")) {
+        } else if (equalsIgnoringAsciiCase(name, "ZOTAMPM")) {
             auto items = environmentItems(value);
-            if (items.size() == 1 && sameName(items[0], "WINDOWS")) {
+            if (items.size() == 1 && equalsIgnoringAsciiCase(items[0], "WINDOWS")) {
                 names.amText.assign(regionalAm);
                 names.pmText.assign(regionalPm);
                 return;

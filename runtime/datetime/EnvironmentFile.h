@@ -17,8 +17,8 @@ namespace tamberlo {
 
 inline constexpr std::size_t environmentNameLimit = 31;
 inline constexpr std::size_t environmentValueLimit = 1024;
-// The file is a few lines of settings; a larger one (or a device that never ends) is read no
-// further than this.
+// The file is a few lines of settings; a larger one is not read, and neither is anything but a
+// regular file (a FIFO or a device could block the program or never end).
 inline constexpr std::size_t environmentFileLimit = 1 << 20;
 
 // The program's environment file: its file name with ".ENV" appended; empty without a name.

@@ -1,6 +1,7 @@
 #include "runtime/datetime/RegionalSettings.h"
 
 #include "platform/os/IntlSettings.h"
+#include "platform/os/Profile.h"
 
 #include <optional>
 #include <string_view>
@@ -8,19 +9,9 @@
 namespace tamberlo {
 namespace {
 
-// The profile functions' number: the value's leading decimal digits ("12abc" is 12, "abc" 0).
 int profileInt(const os::IntlSettings& settings, std::string_view key, int defaultValue) {
     auto text = settings.value(key);
-    if (!text)
-        return defaultValue;
-    int value = 0;
-    for (char c : *text) {
-        if (c < '0' || c > '9')
-            break;
-        if (value < 100000000)
-            value = value * 10 + (c - '0');
-    }
-    return value;
+    return text ? os::profileNumber(*text) : defaultValue;
 }
 
 std::string profileString(const os::IntlSettings& settings, std::string_view key,

@@ -2,7 +2,32 @@
 
 #include "runtime/picture/CompiledPicture.h"
 
+#include <cstddef>
+#include <string_view>
+
 namespace tamberlo {
+
+// Reads decimal digits at `at`, capping the value so that a long run cannot overflow; `any`
+// tells whether there was a digit at all.
+inline int readPictureNumber(std::string_view text, std::size_t& at, bool& any) {
+    int value = 0;
+    any = false;
+    while (at < text.size() && text[at] >= '0' && text[at] <= '9') {
+        if (value < 10000)
+            value = value * 10 + (text[at] - '0');
+        any = true;
+        ++at;
+    }
+    return value;
+}
+
+// Whether the text from `at` on is blanks alone: a picture may end in spaces and tabs only.
+inline bool onlyBlanksFrom(std::string_view text, std::size_t at) {
+    for (; at < text.size(); ++at)
+        if (text[at] != ' ' && text[at] != '\t')
+            return false;
+    return true;
+}
 
 inline bool isDateTimeDigitRole(PositionRole role) {
     switch (role) {

@@ -41,16 +41,10 @@ bool compileTime(std::string_view rest, CompiledPicture& picture, const DateTime
     char fill = 0;
     if (at < rest.size() && isFillModifier(rest[at]))
         fill = rest[at++];
-    int number = 0;
-    std::size_t digitsStart = at;
-    for (; at < rest.size() && rest[at] >= '0' && rest[at] <= '9'; ++at)
-        if (number < 10000)
-            number = number * 10 + (rest[at] - '0');
-    if (at == digitsStart || number < 1 || number > 8)
+    bool any = false;
+    int number = readPictureNumber(rest, at, any);
+    if (!any || number < 1 || number > 8 || !onlyBlanksFrom(rest, at))
         return false;
-    for (; at < rest.size(); ++at)
-        if (rest[at] != ' ' && rest[at] != '\t')
-            return false;
 
     bool blankWhenZero = picture.blankWhenZero;
     if (number <= 6) {
@@ -76,11 +70,8 @@ std::size_t fillTime(const CompiledPicture& picture, std::string_view digits, in
     using enum PositionRole;
     const int length = picture.length;
     std::int64_t value = integerPart(digits, pointPosition);
-    if (value == 0 && picture.blankWhenZero) {
-        for (int i = 0; i < length; ++i)
-            out[i] = ' ';
-        return static_cast<std::size_t>(length);
-    }
+    if (value == 0 && picture.blankWhenZero)
+        return blankPicture(length, out);
     // A value that is no time shows midnight.
     TimeOfDay time =
         isValidTimeValue(value) ? *timeOfDay(static_cast<std::int32_t>(value)) : TimeOfDay{};

@@ -72,32 +72,31 @@ void subtractMagnitudes(WorkingDecimal& left, const WorkingDecimal& right, std::
     left.powerMark = WorkingDecimal::generalValue;
 }
 
-} // namespace
-
-void addInPlace(WorkingDecimal& left, WorkingDecimal& right) {
+// left + right, or left - right: the magnitudes add when the operands' signs agree for a sum
+// or differ for a difference. The choice is a template argument so that each operator keeps
+// its own code.
+template <bool subtract>
+[[gnu::always_inline]] inline void addSigned(WorkingDecimal& left, WorkingDecimal& right) {
     normalise(left);
     normalise(right);
     if (isZero(right))
         return;
     if (isZero(left))
-        left = right;
-    else if (left.sign == right.sign)
+        left = subtract ? negateDecimal(right) : right;
+    else if ((left.sign == right.sign) != subtract)
         addMagnitudes(left, right, left.sign);
     else
         subtractMagnitudes(left, right, left.sign);
 }
 
+} // namespace
+
+void addInPlace(WorkingDecimal& left, WorkingDecimal& right) {
+    addSigned<false>(left, right);
+}
+
 void subtractInPlace(WorkingDecimal& left, WorkingDecimal& right) {
-    normalise(left);
-    normalise(right);
-    if (isZero(right))
-        return;
-    if (isZero(left))
-        left = negateDecimal(right);
-    else if (left.sign != right.sign)
-        addMagnitudes(left, right, left.sign);
-    else
-        subtractMagnitudes(left, right, left.sign);
+    addSigned<true>(left, right);
 }
 
 WorkingDecimal addDecimal(WorkingDecimal left, WorkingDecimal right) {

@@ -39,18 +39,15 @@ inline void writeBigEndian(std::uint8_t* at, int count, std::uint64_t number) {
     at[count - 1] = static_cast<std::uint8_t>(number);
 }
 
-// The variable as one big-endian number of 4B bits (nibble 0 is the last one), in 64 bits when
-// it fits, which is the common case and much cheaper to shift; and back.
-template <typename Number>
-Number readStored(const std::uint8_t* stored, int bytes) {
-    if constexpr (sizeof(Number) == 8) {
-        return readBigEndian(stored, bytes);
-    } else {
-        return static_cast<Number>(readBigEndian(stored, bytes - 8)) << 64 |
-               readBigEndian(stored + bytes - 8, 8);
-    }
+// A variable of more than eight bytes as one big-endian number of 4B bits (nibble 0 is the
+// last one). Shorter ones are read as 64 bits by readBigEndian alone.
+digits::Uint128 readLongStored(const std::uint8_t* stored, int bytes) {
+    return static_cast<digits::Uint128>(readBigEndian(stored, bytes - 8)) << 64 |
+           readBigEndian(stored + bytes - 8, 8);
 }
 
+// The variable from such a number, in 64 bits when it fits, which is the common case and much
+// cheaper to shift.
 template <typename Number>
 void writeStored(std::uint8_t* stored, int bytes, Number number) {
     if constexpr (sizeof(Number) == 8) {
@@ -91,14 +88,14 @@ WorkingDecimal readShortNumber(const std::uint8_t* stored, int bytes, int places
     return value;
 }
 
-// Any variable, up to four words of digits; kept apart so that the short case does not pay
-// for its registers.
-template <typename Number>
-[[gnu::noinline]] WorkingDecimal readNumber(const std::uint8_t* stored, int bytes, int places,
-                                            DecimalLayout layout) {
+// A variable of nine to sixteen bytes, up to four words of digits; kept apart so that the short
+// case does not pay for its registers.
+[[gnu::noinline]] WorkingDecimal readLongNumber(const std::uint8_t* stored, int bytes, int places,
+                                                DecimalLayout layout) {
+    using Number = digits::Uint128;
     // One named result throughout, so that it is built where the caller wants it.
     WorkingDecimal value;
-    Number number = readStored<Number>(stored, bytes);
+    Number number = readLongStored(stored, bytes);
     const int digitCount = 2 * bytes - 1;
     bool negative;
     if (layout == DecimalLayout::Decimal) {
@@ -185,7 +182,7 @@ WorkingDecimal readDecimalVariable(const void* address, int bytes, int places,
         return WorkingDecimal{};
     const auto* stored = static_cast<const std::uint8_t*>(address);
     return bytes <= 8 ? readShortNumber(stored, bytes, places, layout)
-                      : readNumber<digits::Uint128>(stored, bytes, places, layout);
+                      : readLongNumber(stored, bytes, places, layout);
 }
 
 void writeDecimalVariable(WorkingDecimal value, void* address, int bytes, int places,

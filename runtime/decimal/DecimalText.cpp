@@ -1,20 +1,13 @@
 #include "runtime/decimal/DecimalText.h"
 
+#include "platform/os/AsciiCharacters.h"
+
 #include <algorithm>
 
 namespace tamberlo {
 
-namespace {
-
-bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-} // namespace
+using os::isAsciiDigit;
+using os::isAsciiSpace;
 
 WorkingDecimal decimalFromText(std::string_view text) {
     // One named result throughout (zero until digits are placed), so that it is built where
@@ -23,7 +16,7 @@ WorkingDecimal decimalFromText(std::string_view text) {
     text = text.substr(0, std::min(text.size(), maxConvertedTextLength));
     std::size_t at = 0;
     const std::size_t end = text.size();
-    while (at < end && isSpace(text[at]))
+    while (at < end && isAsciiSpace(text[at]))
         ++at;
     bool negative = false;
     if (at < end && text[at] == '-') {
@@ -34,14 +27,14 @@ WorkingDecimal decimalFromText(std::string_view text) {
         ++at;
 
     const std::size_t integerStart = at;
-    while (at < end && isDigit(text[at]))
+    while (at < end && isAsciiDigit(text[at]))
         ++at;
     const int integerCount = static_cast<int>(at - integerStart);
     std::size_t fractionStart = at;
     int fractionCount = 0;
     if (at < end && (text[at] == '.' || text[at] == ',')) {
         fractionStart = ++at;
-        while (at < end && isDigit(text[at]))
+        while (at < end && isAsciiDigit(text[at]))
             ++at;
         fractionCount = static_cast<int>(at - fractionStart);
     }
@@ -52,7 +45,7 @@ WorkingDecimal decimalFromText(std::string_view text) {
         if (at < end && (text[at] == '+' || text[at] == '-'))
             negativeExponent = text[at++] == '-';
         // Far beyond the working range already, and no risk of overflow.
-        while (at < end && isDigit(text[at]))
+        while (at < end && isAsciiDigit(text[at]))
             exponent = std::min(exponent * 10 + (text[at++] - '0'), 1000);
         if (negativeExponent)
             exponent = -exponent;

@@ -96,7 +96,7 @@ bool EntryField::update() {
 }
 
 WorkingDecimal EntryField::value() const {
-    pushDecimal(m_value.data(), m_template.valueBytes, m_template.valuePlaces);
+    pushValue();
     return popWorkingDecimal();
 }
 
@@ -108,10 +108,10 @@ bool EntryField::read() {
         return refuse();
     storeValue(typed);
 
-    pushDecimal(m_value.data(), m_template.valueBytes, m_template.valuePlaces);
+    pushValue();
     pushVariable(m_variable);
     if (compareDecimals() != 0) {
-        pushDecimal(m_value.data(), m_template.valueBytes, m_template.valuePlaces);
+        pushValue();
         storeVariable(m_variable);
     }
     show(value());
@@ -125,6 +125,10 @@ bool EntryField::refuse() {
     m_rejectCode = entryRefused;
     m_read = false;
     return false;
+}
+
+void EntryField::pushValue() const {
+    pushDecimal(m_value.data(), m_template.valueBytes, m_template.valuePlaces);
 }
 
 void EntryField::storeValue(const WorkingDecimal& value) {

@@ -61,6 +61,7 @@ private:
     bool read();
     bool refuse(); // the variable and the text stay; returns false
     bool needsReading() const { return m_modified || !m_read; }
+    void pushValue() const; // the control's own value, onto the thread's decimal stack
     void storeValue(const WorkingDecimal& value);
     void show(const WorkingDecimal& value);
 

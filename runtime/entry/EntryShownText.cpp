@@ -1,6 +1,5 @@
 #include "runtime/entry/EntryShownText.h"
 
-#include "runtime/decimal/DecimalText.h"
 #include "runtime/decimal/DigitString.h"
 #include "runtime/picture/CompilePicture.h"
 #include "runtime/picture/FormatDigits.h"
@@ -55,12 +54,9 @@ std::size_t entryShownText(const EntryPicture& entry, const WorkingDecimal& valu
     if (!picture.valid())
         return 0;
     char shown[maxPictureLength];
-    if (picture.kind == PictureKind::String || picture.kind == PictureKind::KeyIn) {
-        // Text pictures show the plain form of a number, as FORMAT does.
-        char plain[maxPlainTextLength];
-        return trimmed(shown,
-                       fillTextPicture(picture, {plain, writePlainText(value, plain)}, shown), out);
-    }
+    // Text pictures show the plain form of a number, as FORMAT does.
+    if (picture.kind == PictureKind::String || picture.kind == PictureKind::KeyIn)
+        return trimmed(shown, fillPlainText(picture, value, shown), out);
     const auto number = toDigitString(value);
     const auto digits = number.view();
     if (picture.blankWhenZero &&

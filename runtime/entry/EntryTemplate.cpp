@@ -1,5 +1,6 @@
 #include "runtime/entry/EntryTemplate.h"
 
+#include "platform/os/AsciiCharacters.h"
 #include "runtime/picture/NumericPictureSyntax.h"
 #include "runtime/picture/PictureText.h"
 
@@ -7,11 +8,10 @@
 
 namespace tamberlo {
 
-namespace {
+using os::isAsciiDigit;
+using os::isAsciiSpace;
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+namespace {
 
 bool isSignCharacter(char c) {
     return c == '-' || c == '(' || c == ')' || c == '+';
@@ -26,7 +26,7 @@ bool showsReadableText(const NumericPictureSyntax& syntax, const EntryTemplate& 
         syntax.groupingDesignator == 'V')
         return false;
     // Digits are always the number's: a currency digit would be read as part of the amount.
-    if (std::any_of(syntax.currency.begin(), syntax.currency.end(), isDigit))
+    if (std::any_of(syntax.currency.begin(), syntax.currency.end(), isAsciiDigit))
         return false;
     const auto currency = syntax.currency;
     if (syntax.currencyPlace == CurrencyPlace::Trailing && syntax.signCount() > 0) {
@@ -42,10 +42,10 @@ bool showsReadableText(const NumericPictureSyntax& syntax, const EntryTemplate& 
         // between them.
         return false;
     }
-    if (syntax.currencyPlace == CurrencyPlace::Leading && isEntrySpace(currency.front())) {
+    if (syntax.currencyPlace == CurrencyPlace::Leading && isAsciiSpace(currency.front())) {
         // Leading white space of the text is skipped, and a grouping character after it would
         // be dropped before the currency could match it.
-        auto first = std::find_if_not(currency.begin(), currency.end(), isEntrySpace);
+        auto first = std::find_if_not(currency.begin(), currency.end(), isAsciiSpace);
         if (first != currency.end() && entry.grouping && *first == entry.grouping)
             return false;
     }
@@ -55,7 +55,7 @@ bool showsReadableText(const NumericPictureSyntax& syntax, const EntryTemplate& 
         return false;
     // With no integer digit in front of it, a blank decimal character would be skipped as
     // leading white space.
-    if (entry.integers == 0 && entry.fractions > 0 && isEntrySpace(entry.decimal))
+    if (entry.integers == 0 && entry.fractions > 0 && isAsciiSpace(entry.decimal))
         return false;
     return true;
 }

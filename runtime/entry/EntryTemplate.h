@@ -31,12 +31,6 @@ inline bool isSlot(EntryElementKind kind) {
     return kind == EntryElementKind::DigitSlot || kind == EntryElementKind::GroupingSlot;
 }
 
-// The white space that reading skips before the text: space, tab, line feed, vertical tab,
-// form feed and carriage return.
-inline bool isEntrySpace(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
 // Every output position of the picture gives one element at most, plus the hidden sign and the
 // end.
 inline constexpr int maxEntryElements = maxPictureLength + 2;

@@ -1,20 +1,17 @@
 #include "runtime/entry/NumericEntryReader.h"
 
+#include "platform/os/AsciiCharacters.h"
 #include "runtime/decimal/DecimalStack.h"
 
 #include <array>
 
 namespace tamberlo {
 
+using os::asciiLower;
+using os::isAsciiDigit;
+using os::isAsciiSpace;
+
 namespace {
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-char lowerCase(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 bool isSign(EntryElementKind kind) {
     return kind == EntryElementKind::Sign || kind == EntryElementKind::HiddenSign;
@@ -155,11 +152,11 @@ int readNumericEntry(std::string_view text, const EntryTemplate& entry) {
     NumberText number;
     SignState sign;
     std::size_t at = 0;
-    while (at < text.size() && isEntrySpace(text[at]))
+    while (at < text.size() && isAsciiSpace(text[at]))
         ++at;
     for (; at < text.size(); ++at) {
         const char c = text[at];
-        if (isDigit(c)) {
+        if (isAsciiDigit(c)) {
             cursors.stepOverGrouping();
             if (cursors.digitAt().kind != EntryElementKind::DigitSlot)
                 return entryRefused;
@@ -174,7 +171,7 @@ int readNumericEntry(std::string_view text, const EntryTemplate& entry) {
                 break;
             }
             if (element.kind != EntryElementKind::End &&
-                lowerCase(c) == lowerCase(element.character)) {
+                asciiLower(c) == asciiLower(element.character)) {
                 if (element.kind == EntryElementKind::DecimalPoint)
                     number.push('.');
                 cursors.pastElement(index);

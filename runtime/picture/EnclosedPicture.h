@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/os/AsciiCharacters.h"
+
 #include <string_view>
 
 namespace tamberlo {
@@ -10,8 +12,7 @@ namespace tamberlo {
 inline std::string_view enclosedText(std::string_view body) {
     if (body.size() < 3)
         return {};
-    auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
-    if (upper(body.front()) != upper(body.back()))
+    if (os::asciiUpper(body.front()) != os::asciiUpper(body.back()))
         return {};
     return body.substr(1, body.size() - 2);
 }

@@ -36,13 +36,6 @@ const FormatPicture& compileForFormat(std::string_view text) {
     return compiled;
 }
 
-// Text pictures given a number directly show its plain form ("-1234.5"): their filling step
-// knows no sign or point.
-std::size_t fillPlainText(const FormatPicture& compiled, const WorkingDecimal& value, char* out) {
-    char text[maxPlainTextLength];
-    return fillTextPicture(compiled.picture, {text, writePlainText(value, text)}, out);
-}
-
 std::size_t formatDigitString(const FormatPicture& compiled, const DigitString& number, char* out) {
     const bool numeric = compiled.picture.kind == PictureKind::Numeric;
     return formatDigits(compiled.picture, numeric ? &compiled.numericShape : nullptr, number.view(),
@@ -52,7 +45,7 @@ std::size_t formatDigitString(const FormatPicture& compiled, const DigitString& 
 // The decimal-value form: its digits, or its plain text for text pictures.
 std::size_t formatDecimal(const FormatPicture& compiled, const WorkingDecimal& value, char* out) {
     if (compiled.isText())
-        return fillPlainText(compiled, value, out);
+        return fillPlainText(compiled.picture, value, out);
     return formatDigitString(compiled, toDigitString(value), out);
 }
 
@@ -107,7 +100,7 @@ std::string FORMAT(std::int32_t value, std::string_view picture) {
     const auto& compiled = compileForFormat(picture);
     char out[maxPictureLength];
     if (compiled.isText())
-        return std::string(out, fillPlainText(compiled, decimalFromLong(value), out));
+        return std::string(out, fillPlainText(compiled.picture, decimalFromLong(value), out));
     return std::string(out, formatDigitString(compiled, integerDigits(value), out));
 }
 

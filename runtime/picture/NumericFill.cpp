@@ -1,15 +1,15 @@
 #include "runtime/picture/NumericFill.h"
 
+#include "platform/os/AsciiCharacters.h"
+
 #include <algorithm>
 #include <array>
 
 namespace tamberlo {
 
-namespace {
+using os::isAsciiDigit;
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+namespace {
 
 // Bytes that are not digits count as zeros throughout.
 bool isNonZeroDigit(char c) {
@@ -26,7 +26,7 @@ void copyDigits(std::string_view digits, long long from, int count, char* out) {
         out[i] = '0';
     for (int i = begin; i < end; ++i) {
         char c = digits[static_cast<std::size_t>(from + i)];
-        out[i] = isDigit(c) ? c : '0';
+        out[i] = isAsciiDigit(c) ? c : '0';
     }
     for (int i = end; i < count; ++i)
         out[i] = '0';
@@ -104,7 +104,7 @@ private:
 };
 
 bool blankZeroAt(const CompiledPicture& picture, int i, char previous) {
-    return !isDigit(previous) && !(i > 0 && isSeparatorRole(picture.positions[i - 1].role));
+    return !isAsciiDigit(previous) && !(i > 0 && isSeparatorRole(picture.positions[i - 1].role));
 }
 
 // The positions left to right for a value that fits.
@@ -138,7 +138,7 @@ void fillDigits(const CompiledPicture& picture, int end, const RoundedValue& val
             if (groupsSeen++ < groupsGivenUp)
                 c = *next++;
             else
-                c = isDigit(previous) ? fill : previous == '*' ? '*' : ' ';
+                c = isAsciiDigit(previous) ? fill : previous == '*' ? '*' : ' ';
         } else if (role == PositionRole::DecimalSeparator) {
             afterSeparator = true;
         } else if (role == PositionRole::Sign) {
@@ -227,7 +227,7 @@ void fillNumericPositions(const CompiledPicture& picture, const TemplateShape& s
         return;
     int first = shape.leading;
     while (first < end &&
-           !((isDigit(out[first]) || out[first] == '#') && holdsDigit(positions[first].role)))
+           !((isAsciiDigit(out[first]) || out[first] == '#') && holdsDigit(positions[first].role)))
         ++first;
     if (first == end)
         return;

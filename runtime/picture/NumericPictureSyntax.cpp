@@ -1,12 +1,10 @@
 #include "runtime/picture/NumericPictureSyntax.h"
 
+#include "platform/os/AsciiCharacters.h"
+
 namespace tamberlo {
 
 namespace {
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // "$" or a "~text~" of at least one character. Returns false for a malformed currency text;
 // leaves `syntax` untouched when there is no currency at `at`.
@@ -46,7 +44,7 @@ bool readSeparatorDesignators(std::string_view text, std::size_t& at, SeparatorD
 
 int readPictureNumber(std::string_view text, std::size_t& at) {
     int number = 0;
-    while (at < text.size() && isDigit(text[at])) {
+    while (at < text.size() && os::isAsciiDigit(text[at])) {
         number = number * 10 + (text[at++] - '0');
         if (number > maxPictureLength)
             return -1;

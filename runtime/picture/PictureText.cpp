@@ -1,5 +1,7 @@
 #include "runtime/picture/PictureText.h"
 
+#include "platform/os/AsciiCharacters.h"
+
 namespace tamberlo {
 
 const CompiledPicture blankPicture{};
@@ -17,7 +19,7 @@ PictureText splitPictureText(std::string_view text) {
     if (text.size() < 2)
         return picture;
     char kind = text.front();
-    picture.kind = kind >= 'a' && kind <= 'z' ? static_cast<char>(kind - 'a' + 'A') : kind;
+    picture.kind = os::asciiUpper(kind);
     picture.body = text;
     picture.valid = true;
     return picture;

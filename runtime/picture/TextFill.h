@@ -1,5 +1,6 @@
 #pragma once
 
+#include "runtime/decimal/DecimalText.h"
 #include "runtime/picture/CompiledPicture.h"
 
 #include <algorithm>
@@ -18,6 +19,14 @@ inline std::size_t fillTextPicture(const CompiledPicture& picture, std::string_v
         std::memcpy(out, text.data(), copied);
     std::memset(out + copied, ' ', length - copied);
     return length;
+}
+
+// A number given to a text picture shows its plain form ("-1234.5"): the text filling step
+// knows no sign or point.
+inline std::size_t fillPlainText(const CompiledPicture& picture, const WorkingDecimal& value,
+                                 char* out) {
+    char text[maxPlainTextLength];
+    return fillTextPicture(picture, {text, writePlainText(value, text)}, out);
 }
 
 } // namespace tamberlo

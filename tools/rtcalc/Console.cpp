@@ -30,9 +30,7 @@ std::string Console::execute(std::string_view line) const {
         return "error wrong number of fields";
     try {
         return escapeLine(command->handler(CommandArguments(arguments)));
-    } catch (const CommandError& error) {
-        return escapeLine(std::string("error ") + error.what());
-    } catch (const std::exception& error) {
+    } catch (const std::exception& error) { // CommandError and the library's own alike
         return escapeLine(std::string("error ") + error.what());
     }
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -118,4 +119,23 @@ TEST(EnvironmentFile, FileBesideTheProgram) {
     EXPECT_EQ(readEnvironmentFile(file), "ZOTMON=a\r\n");
     std::filesystem::remove(file);
     EXPECT_EQ(readEnvironmentFile(std::filesystem::temp_directory_path()), std::nullopt);
+}
+
+// Only a regular file of at most environmentFileLimit bytes is read: a FIFO without a writer
+// would block the program at start, and a huge file is no settings file.
+TEST(EnvironmentFile, RefusesWhatIsNoSmallRegularFile) {
+    const auto base = std::filesystem::temp_directory_path() /
+                      ("tamberlo-env-refuse-" + std::to_string(::getpid()));
+    const auto fifo = base.string() + ".fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(readEnvironmentFile(fifo), std::nullopt);
+    std::filesystem::remove(fifo);
+
+    const auto large = base.string() + ".ENV";
+    {
+        std::ofstream out(large, std::ios::binary);
+        out << "ZOTMON=a\n" << std::string(environmentFileLimit, '\n');
+    }
+    EXPECT_EQ(readEnvironmentFile(large), std::nullopt);
+    std::filesystem::remove(large);
 }
