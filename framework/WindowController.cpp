@@ -25,6 +25,25 @@ constexpr std::uint8_t deleteRecord = 3;
 constexpr std::uint8_t viewRecord = 6;
 constexpr std::uint8_t saveAndContinue = 7;
 
+// Calls `action` on each component in list order until it returns true; true when one did.
+// Indexes rather than iterators: a component may add another to the list while it is called.
+template <typename Action>
+bool anyComponent(ComponentQueue* list, Action action) {
+    if (list)
+        for (std::size_t i = 0; i < list->size(); ++i)
+            if (WINDOWCOMPONENT* component = (*list)[i].component; component && action(*component))
+                return true;
+    return false;
+}
+
+template <typename Action>
+void forEachComponent(ComponentQueue* list, Action action) {
+    anyComponent(list, [&](WINDOWCOMPONENT& component) {
+        action(component);
+        return false;
+    });
+}
+
 LoopAnswer answerFor(Severity result) {
     if (result == SeverityStop)
         return LoopAnswer::Leave;
@@ -134,15 +153,9 @@ void WindowController::Refresh(std::uint8_t force) {
         return;
     force = static_cast<std::uint8_t>(force + FORCEDRESET);
     FORCEDRESET = 0;
-    if (CL) {
-        // A record-browsing component resets the same way; no window here has one.
-        for (std::size_t i = 0; i < CL->size(); ++i)
-            if (WINDOWCOMPONENT* component = (*CL)[i].component)
-                component->Reset(force);
-        for (std::size_t i = 0; i < CL->size(); ++i)
-            if (WINDOWCOMPONENT* component = (*CL)[i].component)
-                component->Redisplay();
-    }
+    // A record-browsing component resets the same way; no window here has one.
+    forEachComponent(CL.get(), [&](WINDOWCOMPONENT& component) { component.Reset(force); });
+    forEachComponent(CL.get(), [](WINDOWCOMPONENT& component) { component.Redisplay(); });
     tamberlo::Redisplay(0);
 }
 
@@ -169,10 +182,7 @@ std::uint8_t WindowController::CancelledResponse() {
 }
 
 void WindowController::InstallAlerts() {
-    if (CL)
-        for (std::size_t i = 0; i < CL->size(); ++i)
-            if (WINDOWCOMPONENT* component = (*CL)[i].component)
-                component->RegisterAlerts();
+    forEachComponent(CL.get(), [](WINDOWCOMPONENT& component) { component.RegisterAlerts(); });
     if (HISTORY)
         for (const FieldHistoryEntry& entry : *HISTORY)
             SetProperty(entry.control, PROP::Alrt, HISTORYKEY, 255);
@@ -289,21 +299,14 @@ Severity WindowController::OnEvent() {
         if (result != SeverityNone)
             return result;
     }
-    if (CL) {
-        for (std::size_t i = 0; i < CL->size(); ++i)
-            if (WINDOWCOMPONENT* component = (*CL)[i].component) {
-                result = component->HandleCurrentEvent();
-                if (result != SeverityNone)
-                    return result;
-            }
-        if (AUTOREFRESH)
-            for (std::size_t i = 0; i < CL->size(); ++i)
-                if (WINDOWCOMPONENT* component = (*CL)[i].component;
-                    component && component->NeedsRefresh()) {
-                    Refresh(0);
-                    break;
-                }
-    }
+    if (anyComponent(CL.get(), [&](WINDOWCOMPONENT& component) {
+            result = component.HandleCurrentEvent();
+            return result != SeverityNone;
+        }))
+        return result;
+    if (AUTOREFRESH &&
+        anyComponent(CL.get(), [](WINDOWCOMPONENT& component) { return component.NeedsRefresh(); }))
+        Refresh(0);
     return SeverityNone;
 }
 
@@ -381,10 +384,7 @@ Severity WindowController::OnWindowEvent() {
 }
 
 void WindowController::UpdateComponents() {
-    if (CL)
-        for (std::size_t i = 0; i < CL->size(); ++i)
-            if (WINDOWCOMPONENT* component = (*CL)[i].component)
-                component->Update();
+    forEachComponent(CL.get(), [](WINDOWCOMPONENT& component) { component.Update(); });
 }
 
 void WindowController::EnableControl(std::int32_t control, std::uint8_t enable) {
